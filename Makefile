@@ -1,0 +1,29 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Each installs what is missing (tools/install-deps), then configures and
+# builds with CMake.
+
+PRESET ?= default
+BUILD_DIR := build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@./$(BUILD_DIR)/morvantis
+
+test: build
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+clean:
+	rm -rf build build-*

@@ -1,0 +1,150 @@
+#include "Oraculo.h"
+
+#include <limits>
+
+#include "Texto.h"
+
+namespace morvantis {
+
+namespace {
+
+constexpr std::int16_t MaximoMascarados = std::numeric_limits<std::int16_t>::max();
+constexpr std::int16_t MinimoMascarados = std::numeric_limits<std::int16_t>::min();
+
+}  // namespace
+
+Oraculo::Oraculo(toolkit::MainWindowControls controles, Module1& modulo)
+    : c_(controles), modulo_(modulo) {}
+
+void Oraculo::Form_Load() { modulo_.SemearPeloRelogio(); }
+
+void Oraculo::TxtPergunta_KeyPress(char32_t& KeyAscii) {
+    // The box is read on every keystroke: whether it is blank decides the
+    // trigger, whatever mode the filter is in.
+    if (KeyAscii == Gatilho && texto::SemEspacosNasPontas(c_.TxtPergunta.Text()).empty()) {
+        KeyAscii = 0;
+        if (!estado_.SecretoUsado) {
+            estado_.ModoSecreto = true;
+            estado_.SecretoUsado = true;
+            estado_.Invocacao = modulo_.SortearInvocacao();
+        }
+        return;
+    }
+    if (KeyAscii == Enter) {
+        KeyAscii = 0;
+        estado_.ModoSecreto = false;
+        return;
+    }
+    if (!estado_.ModoSecreto) {
+        return;
+    }
+    if (KeyAscii == Backspace) {
+        KeyAscii = 0;
+        Apagar();
+        return;
+    }
+    Capturar(KeyAscii);
+    KeyAscii = 0;
+}
+
+// Shortens the box from its own current text, not by re-cutting the phrase:
+// after a Delete or an arrow key acted on the box, the erase still takes one
+// visible letter off.
+void Oraculo::Apagar() {
+    const std::u16string caixa = c_.TxtPergunta.Text();
+    if (caixa.empty()) {
+        return;
+    }
+    // Saturates rather than wraps: a box of more than 32,768 spaces erased
+    // one by one keeps the count at its floor.
+    if (estado_.Mascarados > MinimoMascarados) {
+        --estado_.Mascarados;
+    }
+    // The counts are 16-bit scratch; the cuts use the real lengths so a
+    // longer text still loses exactly its last character.
+    estado_.TamResposta = texto::Contagem16(estado_.Resposta.size());
+    estado_.TamPergunta = texto::Contagem16(caixa.size());
+    const std::u16string encurtada = texto::SemUltimo(caixa);
+    c_.TxtPergunta.SetText(encurtada);
+    estado_.Resposta = texto::SemUltimo(estado_.Resposta);
+    c_.TxtPergunta.SetCaret(encurtada.size());
+}
+
+void Oraculo::Capturar(char32_t caractere) {
+    // A capture holds at most 32,767 keystrokes: past that a key is still
+    // swallowed, so nothing leaks into the box, but no longer captured.
+    if (estado_.Mascarados < MaximoMascarados) {
+        texto::Acrescentar(estado_.Resposta, caractere);
+        ++estado_.Mascarados;
+    }
+    const std::u16string mostrada = texto::Primeiros(estado_.Invocacao, estado_.Mascarados);
+    c_.TxtPergunta.SetText(mostrada);
+    c_.TxtPergunta.SetCaret(mostrada.size());
+}
+
+void Oraculo::CmdPergunta_Click() {
+    const std::u16string pergunta = c_.TxtPergunta.Text();
+    if (pergunta == PalavraAjuda) {
+        c_.Janelas.ShowAjudaModal();
+        return;
+    }
+    if (pergunta == PalavraSobre) {
+        c_.Janelas.ShowSobreModal();
+        return;
+    }
+    c_.Timer.SetEnabled(true);
+    c_.TxtPergunta.SetLocked(true);
+    c_.CmdPergunta.SetEnabled(false);
+    c_.CmdNova.SetEnabled(false);
+    c_.CmdSair.SetEnabled(false);
+    estado_.SecretoUsado = false;
+    // No trimming here: a question of spaces alone is still a question.
+    if (c_.TxtPergunta.Text().empty()) {
+        estado_.Resposta = PerguntaVazia;
+    } else if (estado_.Resposta.empty()) {
+        estado_.Desaforo = modulo_.SortearDesaforo();
+        estado_.Resposta = estado_.Desaforo;
+    }
+    estado_.ModoSecreto = false;
+}
+
+void Oraculo::Timer_Timer() {
+    if (estado_.Contador < std::numeric_limits<std::int32_t>::max()) {
+        ++estado_.Contador;
+    }
+    const auto& resposta = estado_.Resposta;
+    const auto mostrados = static_cast<std::size_t>(estado_.Contador);
+    // A character outside the 16-bit range is typed in one tick, never half.
+    if (mostrados < resposta.size() && texto::EhAlto(resposta[mostrados - 1]) &&
+        texto::EhBaixo(resposta[mostrados])) {
+        ++estado_.Contador;
+    }
+    c_.TxtResposta.SetText(texto::Primeiros(resposta, estado_.Contador));
+    if (static_cast<std::size_t>(estado_.Contador) >= resposta.size()) {
+        c_.Timer.SetEnabled(false);
+        c_.CmdNova.SetEnabled(true);
+        c_.CmdSair.SetEnabled(true);
+        c_.CmdNova.SetFocus();
+    }
+}
+
+void Oraculo::CmdNova_Click() {
+    c_.CmdNova.SetEnabled(false);
+    c_.CmdPergunta.SetEnabled(true);
+    c_.TxtPergunta.SetLocked(false);
+    c_.TxtPergunta.SetFocus();
+    c_.TxtResposta.SetText({});
+    estado_.Resposta.clear();
+    c_.TxtPergunta.SetText({});
+    estado_.Mascarados = 0;
+    estado_.TamResposta = 0;
+    estado_.TamPergunta = 0;
+    estado_.Contador = 0;
+    estado_.ModoSecreto = false;
+}
+
+void Oraculo::CmdSair_Click() { c_.App.EndNow(); }
+
+void Oraculo::TxtResposta_GotFocus() { c_.TxtPergunta.SetFocus(); }
+
+}  // namespace morvantis

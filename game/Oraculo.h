@@ -1,0 +1,80 @@
+#pragma once
+
+// The oracle: the main window's game state and its event handlers.
+//
+// A keystroke: the question box hands every character to
+// TxtPergunta_KeyPress before it applies it. A ";" in a blank box starts the
+// secret capture: from then on each key is appended to Resposta and
+// swallowed, and the box shows one more letter of a randomly drawn
+// invocation instead. Enter ends the capture; the question is then typed in
+// the open behind the phrase.
+//
+// An ask: CmdPergunta_Click picks what to say (the captured answer, a random
+// insult when there is none, or a fixed complaint for an empty box), locks
+// the question box and starts the timer. Each Timer_Timer tick types one more
+// character into the answer box. CmdNova_Click clears everything for the next
+// question.
+//
+// The handlers reach the controls only through the toolkit boundary.
+
+#include <cstdint>
+#include <string>
+
+#include "Module1.h"
+#include "toolkit/Toolkit.h"
+
+namespace morvantis {
+
+// Shared by the handlers; starts out zero, false and empty.
+struct EstadoJogo {
+    std::u16string Resposta;   // the hidden answer, later the text revealed
+    std::u16string Invocacao;  // the masking phrase of the current capture
+    std::u16string Desaforo;   // the insult drawn at the last ask without an answer
+    bool ModoSecreto = false;  // keystrokes are being captured
+    bool SecretoUsado = false; // ";" already used since the last ask
+    // Letters of Invocacao the box should show: keystrokes captured since the
+    // last new question, less erasures.
+    std::int16_t Mascarados = 0;
+    std::int32_t Contador = 0;      // characters of Resposta the reveal has shown
+    std::int16_t TamResposta = 0;   // scratch of the latest erase
+    std::int16_t TamPergunta = 0;   // scratch of the latest erase
+};
+
+class Oraculo {
+public:
+    static constexpr char32_t Backspace = 8;
+    static constexpr char32_t Enter = 13;
+    static constexpr char32_t Gatilho = U';';
+
+    static constexpr std::u16string_view PerguntaVazia =
+        u"Você não quer que eu adivinhe a sua pergunta!";
+    static constexpr std::u16string_view PalavraAjuda = u"<ajuda>";
+    static constexpr std::u16string_view PalavraSobre = u"<sobre>";
+
+    Oraculo(toolkit::MainWindowControls controles, Module1& modulo);
+    Oraculo(const Oraculo&) = delete;
+    Oraculo& operator=(const Oraculo&) = delete;
+
+    // KeyAscii is the character of one keystroke (a whole code point, so a
+    // character outside the 16-bit range is one keystroke); setting it to 0
+    // swallows the key.
+    void TxtPergunta_KeyPress(char32_t& KeyAscii);
+    void CmdPergunta_Click();
+    void Timer_Timer();
+    void CmdNova_Click();
+    void CmdSair_Click();
+    void TxtResposta_GotFocus();
+    void Form_Load();
+
+    [[nodiscard]] const EstadoJogo& Estado() const { return estado_; }
+
+private:
+    void Apagar();
+    void Capturar(char32_t caractere);
+
+    toolkit::MainWindowControls c_;
+    Module1& modulo_;
+    EstadoJogo estado_;
+};
+
+}  // namespace morvantis

@@ -1,0 +1,187 @@
+#pragma once
+
+// A scripted stand-in for the window toolkit: it records what the game logic
+// did to each control, so a test reads like the behaviour it checks.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Oraculo.h"
+#include "Texto.h"
+#include "toolkit/Toolkit.h"
+
+namespace morvantis::fake {
+
+// Which control holds the keyboard focus, by name.
+struct Focus {
+    std::string owner;
+};
+
+class FakeTextBox final : public toolkit::TextBox {
+public:
+    FakeTextBox(std::string name, Focus& focus) : name_(std::move(name)), focus_(focus) {}
+
+    std::u16string Text() const override { return text; }
+    void SetText(const std::u16string& t) override {
+        text = t;
+        caret = 0;
+        ++setTextCalls;
+    }
+    void SetCaret(std::size_t position) override { caret = position < text.size() ? position : text.size(); }
+    void SetLocked(bool l) override { locked = l; }
+    void SetFocus() override {
+        focus_.owner = name_;
+        if (onFocus) {
+            onFocus();
+        }
+    }
+
+    // What the box itself does with a key the filter let through: Backspace
+    // deletes before the caret, anything else is inserted there, unless the
+    // box is locked or full.
+    void Apply(char32_t key) {
+        if (locked) {
+            return;
+        }
+        caret = caret < text.size() ? caret : text.size();  // tests may edit text directly
+        if (key == 8) {
+            if (caret > 0) {
+                const std::size_t take =
+                    caret > 1 && texto::EhBaixo(text[caret - 1]) && texto::EhAlto(text[caret - 2]) ? 2 : 1;
+                text.erase(caret - take, take);
+                caret -= take;
+            }
+            return;
+        }
+        std::u16string unit;
+        texto::Acrescentar(unit, key);
+        if (text.size() + unit.size() > maxLength) {
+            return;
+        }
+        text.insert(caret, unit);
+        caret += unit.size();
+    }
+
+    std::u16string text;
+    std::size_t caret = 0;
+    bool locked = false;
+    std::size_t maxLength = 200;
+    int setTextCalls = 0;
+    std::function<void()> onFocus;
+
+private:
+    std::string name_;
+    Focus& focus_;
+};
+
+class FakeButton final : public toolkit::Button {
+public:
+    FakeButton(std::string name, Focus& focus, bool startEnabled)
+        : enabled(startEnabled), name_(std::move(name)), focus_(focus) {}
+
+    void SetEnabled(bool e) override { enabled = e; }
+    void SetFocus() override {
+        if (enabled) {
+            focus_.owner = name_;
+        }
+    }
+
+    bool enabled;
+
+private:
+    std::string name_;
+    Focus& focus_;
+};
+
+class FakeTimer final : public toolkit::Timer {
+public:
+    void SetEnabled(bool e) override { enabled = e; }
+    bool enabled = false;
+};
+
+class FakeDialogs final : public toolkit::Dialogs {
+public:
+    void ShowAjudaModal() override {
+        shown.emplace_back("FrmAjuda");
+        if (whileShown) {
+            whileShown();
+        }
+    }
+    void ShowSobreModal() override {
+        shown.emplace_back("FrmSobre");
+        if (whileShown) {
+            whileShown();
+        }
+    }
+
+    std::vector<std::string> shown;
+    // Runs as if inside the modal window, before the call returns.
+    std::function<void()> whileShown;
+};
+
+class FakeApplication final : public toolkit::Application {
+public:
+    void EndNow() override { ended = true; }
+    bool ended = false;
+};
+
+// A generator that yields scripted values, then repeats the last one.
+class FakeGerador final : public Gerador {
+public:
+    explicit FakeGerador(std::vector<double> values = {0.0}) : values_(std::move(values)) {}
+
+    void Semear(std::uint64_t seed) override { seeds.push_back(seed); }
+    double Proximo() override {
+        ++draws;
+        const double v = values_[next_ < values_.size() ? next_ : values_.size() - 1];
+        ++next_;
+        return v;
+    }
+    void Queue(std::vector<double> values) {
+        values_ = std::move(values);
+        next_ = 0;
+    }
+
+    std::vector<std::uint64_t> seeds;
+    int draws = 0;
+
+private:
+    std::vector<double> values_;
+    std::size_t next_ = 0;
+};
+
+// The main window as the game logic sees it, in its initial state.
+struct FakeMainWindow {
+    Focus focus{"TxtPergunta"};
+    FakeTextBox TxtPergunta{"TxtPergunta", focus};
+    FakeTextBox TxtResposta{"TxtResposta", focus};
+    FakeButton CmdPergunta{"CmdPergunta", focus, true};
+    FakeButton CmdNova{"CmdNova", focus, false};
+    FakeButton CmdSair{"CmdSair", focus, true};
+    FakeTimer Timer;
+    FakeDialogs Janelas;
+    FakeApplication App;
+
+    toolkit::MainWindowControls Controls() {
+        return {TxtPergunta, TxtResposta, CmdPergunta, CmdNova, CmdSair, Timer, Janelas, App};
+    }
+};
+
+// One keystroke as the real box delivers it: the filter first, then the box
+// applies whatever was not swallowed.
+inline void Press(Oraculo& oraculo, FakeTextBox& box, char32_t key) {
+    oraculo.TxtPergunta_KeyPress(key);
+    if (key != 0) {
+        box.Apply(key);
+    }
+}
+
+inline void Type(Oraculo& oraculo, FakeTextBox& box, std::u32string_view keys) {
+    for (const char32_t key : keys) {
+        Press(oraculo, box, key);
+    }
+}
+
+}  // namespace morvantis::fake

@@ -1,0 +1,192 @@
+#include <string>
+
+#include "GameFixture.h"
+
+namespace morvantis {
+namespace {
+
+using Captura = GameTest;
+
+TEST_F(Captura, CaptureShowsPhraseNotKeys) {
+    Type(U";sim");
+    EXPECT_EQ(Box(), u"Mes");
+    EXPECT_EQ(window.TxtPergunta.caret, 3u);
+    EXPECT_EQ(State().Resposta, u"sim");
+    EXPECT_EQ(State().Mascarados, 3);
+    EXPECT_TRUE(State().ModoSecreto);
+    EXPECT_TRUE(State().SecretoUsado);
+    EXPECT_EQ(State().Invocacao, Phrase1);
+}
+
+TEST_F(Captura, AccentsControlCharactersAndLaterSemicolonsAreCaptured) {
+    Type(U";não; é\x01\x16😀");
+    EXPECT_EQ(State().Resposta, u"não; é\x01\x16😀");
+    EXPECT_EQ(State().Mascarados, 9) << "the emoji is one keystroke";
+    EXPECT_EQ(Box(), Phrase1.substr(0, 9));
+}
+
+TEST_F(Captura, EnterEndsCaptureAndInsertsNothing) {
+    Type(U";sim\r");
+    EXPECT_FALSE(State().ModoSecreto);
+    EXPECT_EQ(Box(), u"Mes");
+    Type(U"tre, vou casar?");
+    EXPECT_EQ(Box(), u"Mestre, vou casar?") << "the question follows the phrase in the open";
+    EXPECT_EQ(State().Resposta, u"sim");
+    Press(U'\r');
+    EXPECT_EQ(Box(), u"Mestre, vou casar?");
+}
+
+TEST_F(Captura, SemicolonOnlyTriggersInABlankBox) {
+    Type(U"a;b");
+    EXPECT_EQ(Box(), u"a;b");
+    EXPECT_FALSE(State().ModoSecreto);
+
+    fake::FakeMainWindow other;
+    Oraculo fresh(other.Controls(), modulo);
+    other.TxtPergunta.text = u"   ";
+    other.TxtPergunta.caret = 3;
+    fake::Type(fresh, other.TxtPergunta, U";");
+    EXPECT_TRUE(fresh.Estado().ModoSecreto) << "a box of spaces counts as blank";
+    EXPECT_EQ(other.TxtPergunta.text, u"   ") << "the spaces stay until the first captured key";
+    fake::Type(fresh, other.TxtPergunta, U"x");
+    EXPECT_EQ(other.TxtPergunta.text, u"M");
+
+    fake::FakeMainWindow tabbed;
+    Oraculo third(tabbed.Controls(), modulo);
+    tabbed.TxtPergunta.text = u"\u00A0";
+    fake::Type(third, tabbed.TxtPergunta, U";");
+    EXPECT_FALSE(third.Estado().ModoSecreto) << "only U+0020 is trimmed";
+}
+
+TEST_F(Captura, TriggerWorksOncePerAsk) {
+    Type(U";ab\r");
+    window.TxtPergunta.text.clear();
+    Press(U';');
+    EXPECT_EQ(Box(), u"") << "the used trigger is swallowed";
+    EXPECT_FALSE(State().ModoSecreto);
+    EXPECT_EQ(State().Resposta, u"ab");
+    Type(U";;");
+    EXPECT_EQ(Box(), u"");
+    EXPECT_EQ(gerador.draws, 1);
+}
+
+TEST_F(Captura, SemicolonIntoTheStillEmptyBoxIsSwallowedNotCaptured) {
+    Type(U";;");
+    EXPECT_EQ(State().Resposta, u"");
+    EXPECT_EQ(Box(), u"");
+    EXPECT_EQ(gerador.draws, 1) << "no second phrase is drawn";
+}
+
+TEST_F(Captura, BackspaceErasesFromBothTheBoxAndTheAnswer) {
+    Type(U";abc\b");
+    EXPECT_EQ(Box(), u"Me");
+    EXPECT_EQ(window.TxtPergunta.caret, 2u);
+    EXPECT_EQ(State().Resposta, u"ab");
+    EXPECT_EQ(State().Mascarados, 2);
+    EXPECT_EQ(State().TamResposta, 3);
+    EXPECT_EQ(State().TamPergunta, 3);
+    Type(U"\b\b\b\b");
+    EXPECT_EQ(Box(), u"");
+    EXPECT_EQ(State().Resposta, u"") << "an erase on an empty box erases nothing";
+    EXPECT_EQ(State().Mascarados, 0);
+}
+
+TEST_F(Captura, BackspaceOnEmptyBoxKeepsTheCapturedAnswer) {
+    Type(U";abc");
+    window.TxtPergunta.text.clear();  // Delete and arrows act on the box itself
+    Press(U'\b');
+    EXPECT_EQ(State().Resposta, u"abc");
+    EXPECT_EQ(State().Mascarados, 3);
+}
+
+TEST_F(Captura, EraseAfterSpacesDrivesTheCountNegative) {
+    window.TxtPergunta.text = u"  ";
+    window.TxtPergunta.caret = 2;
+    Type(U";\b");
+    EXPECT_EQ(Box(), u" ");
+    EXPECT_EQ(State().Mascarados, -1);
+    EXPECT_EQ(State().Resposta, u"");
+    Press(U'x');
+    EXPECT_EQ(State().Mascarados, 0);
+    EXPECT_EQ(Box(), u"") << "no letters of the phrase at a count of 0";
+    EXPECT_EQ(State().Resposta, u"x");
+}
+
+TEST_F(Captura, CaptureLongerThanThePhraseShowsItWhole) {
+    const auto length = Phrase1.size();
+    Press(U';');
+    Type(std::u32string(length + 15, U'k'));
+    EXPECT_EQ(Box(), Phrase1);
+    Press(U'\b');
+    EXPECT_EQ(Box(), Phrase1.substr(0, length - 1));
+    EXPECT_EQ(State().Resposta.size(), length + 14);
+    Press(U'k');
+    EXPECT_EQ(Box(), Phrase1);
+}
+
+TEST_F(Captura, NextCapturedKeyRepairsWhatDeleteDidToTheBox) {
+    Type(U";abcd");
+    window.TxtPergunta.text = u"Mst";  // Delete removed a letter of the phrase
+    window.TxtPergunta.caret = 1;
+    EXPECT_EQ(State().Resposta, u"abcd");
+    Press(U'e');
+    EXPECT_EQ(Box(), u"Mestr");
+    EXPECT_EQ(window.TxtPergunta.caret, 5u);
+}
+
+TEST_F(Captura, EraseRemovesACharacterOutsideTheSixteenBitRangeWhole) {
+    Type(U";a😀\b");
+    EXPECT_EQ(State().Resposta, u"a");
+    window.TxtPergunta.text = u"M😀";
+    Press(U'\b');
+    EXPECT_EQ(Box(), u"M") << "no half of a pair is left in the box";
+}
+
+TEST_F(Captura, PlainTypingOutsideCaptureIsTheBoxsOwn) {
+    Type(U"abc\bd");
+    EXPECT_EQ(Box(), u"abd");
+    EXPECT_EQ(State().Resposta, u"");
+    EXPECT_EQ(State().Mascarados, 0);
+}
+
+TEST_F(Captura, SecondCaptureContinuesTheCount) {
+    Type(U";abcde\r");
+    window.TxtPergunta.text.clear();
+    oraculo.CmdPergunta_Click();
+    ASSERT_FALSE(State().SecretoUsado);
+    gerador.Queue({0.5});
+    Type(U";f");
+    EXPECT_EQ(State().Mascarados, 6);
+    EXPECT_EQ(Box(), u"Morvan") << "six letters of the newly drawn phrase 21";
+}
+
+TEST_F(Captura, CountSaturatesInsteadOfOverflowing) {
+    Press(U';');
+    const std::u32string many(40'000, U'x');
+    Type(many);
+    EXPECT_EQ(State().Mascarados, 32'767);
+    EXPECT_EQ(State().Resposta.size(), 32'767u) << "further keys are swallowed, not captured";
+    EXPECT_EQ(Box(), Phrase1);
+    Press(U'\b');
+    EXPECT_EQ(State().Mascarados, 32'766);
+    Press(U'y');
+    EXPECT_EQ(State().Resposta.back(), u'y');
+
+}
+
+TEST_F(Captura, ErasingAVeryLongBlankBoxStopsTheCountAtItsFloor) {
+    window.TxtPergunta.text = std::u16string(33'000, u' ');
+    Press(U';');
+    for (int i = 0; i < 33'000; ++i) {
+        Press(U'\b');
+    }
+    EXPECT_EQ(Box(), u"");
+    EXPECT_EQ(State().Mascarados, -32'768);
+    EXPECT_EQ(State().TamPergunta, 1);
+    Press(U'x');
+    EXPECT_EQ(State().Mascarados, -32'767);
+    EXPECT_EQ(Box(), u"");
+}
+
+}  // namespace
+}  // namespace morvantis

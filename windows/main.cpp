@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "Aparencia.h"
+#include "Programa.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvantis"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    morvantis::aparencia::AplicarAoPrograma(app);
+
+    morvantis::Programa programa;
+    programa.Iniciar();
+    return QApplication::exec();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// The narrow boundary between the oracle's game logic and the window toolkit.
+//
+// The game logic in game/ reaches the controls of the main window only through
+// these interfaces, so it stays plain C++ and runs against a fake in tests.
+// The Qt side (windows/QtToolkit.h) is the only place that turns a
+// std::u16string into a QString.
+
+#include <cstddef>
+#include <string>
+
+namespace morvantis::toolkit {
+
+// A one-line or multi-line edit box. Texts are sequences of 16-bit
+// characters; positions count those characters.
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+
+    [[nodiscard]] virtual std::u16string Text() const = 0;
+    // Replaces the whole text at once, also while the box is read-only.
+    virtual void SetText(const std::u16string& text) = 0;
+    // The text's length puts the caret at the end.
+    virtual void SetCaret(std::size_t position) = 0;
+    // A locked box ignores typing, but its keystroke event still runs.
+    virtual void SetLocked(bool locked) = 0;
+    virtual void SetFocus() = 0;
+};
+
+class Button {
+public:
+    virtual ~Button() = default;
+
+    // A disabled button takes neither clicks nor the focus.
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetFocus() = 0;
+};
+
+// A periodic timer whose ticks come through the same event queue as
+// keystrokes and clicks.
+class Timer {
+public:
+    virtual ~Timer() = default;
+
+    virtual void SetEnabled(bool enabled) = 0;
+};
+
+// The two small windows the oracle opens over itself. Each call creates the
+// window afresh and returns only when it has closed.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void ShowAjudaModal() = 0;
+    virtual void ShowSobreModal() = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+
+    // Every window closes and no further handler runs.
+    virtual void EndNow() = 0;
+};
+
+// The main window's controls, by the names the handlers use.
+struct MainWindowControls {
+    TextBox& TxtPergunta;
+    TextBox& TxtResposta;
+    Button& CmdPergunta;
+    Button& CmdNova;
+    Button& CmdSair;
+    toolkit::Timer& Timer;
+    Dialogs& Janelas;
+    Application& App;
+};
+
+}  // namespace morvantis::toolkit
