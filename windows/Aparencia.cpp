@@ -59,9 +59,11 @@ QPalette PaletaClassica() {
 // _NET_WM_STATE it finds on the native window before the first show into its
 // own states, so setting the hint here, once, is enough.
 void ForaDaBarraDeTarefas(QWidget& janela) {
+    // Only the xcb platform has a window manager to tell; the offscreen one
+    // answers to the X11 interface too, with no connection behind it.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
-        return;  // another platform (offscreen, Wayland)
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr || x11->connection() == nullptr) {
+        return;
     }
     xcb_connection_t* conexao = x11->connection();
     const auto atomo = [conexao](const char* nome) {

@@ -43,6 +43,12 @@ char32_t CaixaPergunta::CaractereDaTecla(const QKeyEvent& evento) {
         default:
             break;
     }
+    // Ctrl+letter is its control character (Ctrl+A is 1), as X11 and
+    // Windows deliver it; some platforms send the plain letter instead.
+    const Qt::KeyboardModifiers mods = evento.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (mods == Qt::ControlModifier && evento.key() >= Qt::Key_A && evento.key() <= Qt::Key_Z) {
+        return static_cast<char32_t>(evento.key() - Qt::Key_A + 1);
+    }
     const QList<uint> caracteres = evento.text().toUcs4();
     return caracteres.size() == 1 ? static_cast<char32_t>(caracteres.front()) : 0;
 }

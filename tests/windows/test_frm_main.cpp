@@ -1,0 +1,216 @@
+#include <QClipboard>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+#include "WindowTest.h"
+
+namespace morvantis::testing {
+namespace {
+
+const QString Phrase1 = QStringLiteral("Mestre maravilhoso, idolatrado por toda humanidade, peço-lhe... ");
+
+using MainWindow = MainWindowTest;
+
+TEST_F(MainWindow, OpensReadyForAQuestion) {
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_FALSE(box->isReadOnly());
+    EXPECT_TRUE(perguntar->isEnabled());
+    EXPECT_FALSE(nova->isEnabled());
+    EXPECT_TRUE(sair->isEnabled());
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 10);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(gerador.seeds.size(), 1u) << "loading the window seeds the generator once";
+}
+
+TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
+    EXPECT_EQ(window.size(), QSize(641, 329)) << "635 x 323 inside a 3-pixel frame";
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "cannot be resized";
+    EXPECT_EQ(sair->geometry(), QRect(464, 88, 153, 25));
+    EXPECT_EQ(nova->geometry(), QRect(240, 88, 153, 25));
+    EXPECT_EQ(perguntar->geometry(), QRect(16, 88, 153, 25));
+    EXPECT_EQ(box->geometry(), QRect(16, 40, 601, 19));
+    EXPECT_EQ(answer->geometry(), QRect(16, 288, 601, 25));
+    auto* label = Find<QLabel>(window, "Label1");
+    EXPECT_EQ(label->pos(), QPoint(16, 24));
+    EXPECT_EQ(label->text(), QStringLiteral("Digite sua pergunta:"));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << "caption not clipped";
+    for (auto* button : {perguntar, nova, sair}) {
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
+        EXPECT_FALSE(button->autoDefault()) << "Enter presses no button";
+        EXPECT_EQ(button->accessibleName(), button->text());
+    }
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("Pergunta"));
+    EXPECT_EQ(answer->accessibleName(), QStringLiteral("Resposta"));
+    EXPECT_EQ(box->font().pixelSize(), 11) << "the 8-point dialog font";
+}
+
+TEST_F(MainWindow, ColoursAreTheClassicSchemeWhateverTheDesktop) {
+    const QColor grey(212, 208, 200);
+    EXPECT_EQ(window.Cliente()->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(box->palette().color(QPalette::Base), grey);
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(answer->palette().color(QPalette::Base), grey);
+    EXPECT_EQ(Find<QLabel>(window, "Label1")->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+    const QImage picture = window.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(320, 200), QColor(Qt::black)) << "the empty band shows the black ground";
+    EXPECT_EQ(picture.pixelColor(3 + 300, 3 + 49), grey) << "inside the question box";
+}
+
+TEST_F(MainWindow, SecretAnswerWithDeadKeyAccentsIsRevealed) {
+    Type(QStringLiteral(";n"));
+    Commit(box, QStringLiteral("ã"));  // "~" then "a" on a Brazilian keyboard
+    Type(QStringLiteral("o "));
+    Commit(box, QStringLiteral("é"));
+    EXPECT_EQ(box->text(), Phrase1.left(5)) << "no typed letter shows";
+    Key(Qt::Key_Return);
+    Type(QStringLiteral("e, vou casar?"));
+    EXPECT_EQ(box->text(), QStringLiteral("Mestre, vou casar?"));
+
+    Click(perguntar);
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_FALSE(perguntar->isEnabled());
+    EXPECT_FALSE(sair->isEnabled());
+    EXPECT_TRUE(answer->toPlainText().isEmpty()) << "the first character comes with the first tick";
+    ASSERT_TRUE(RevealFinished());
+    EXPECT_EQ(answer->toPlainText(), QStringLiteral("não é"));
+    EXPECT_EQ(QApplication::focusWidget(), nova);
+    EXPECT_TRUE(sair->isEnabled());
+    EXPECT_FALSE(timer->isActive());
+
+    Click(nova);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(answer->toPlainText().isEmpty());
+    EXPECT_FALSE(box->isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), box);
+}
+
+TEST_F(MainWindow, InputMethodCommitOfSeveralCharactersIsOneKeystrokeEach) {
+    Commit(box, QStringLiteral(";ação"));
+    EXPECT_EQ(box->text(), Phrase1.left(4));
+    EXPECT_EQ(window.Jogo().Estado().Resposta, u"ação");
+    Commit(box, QString(), QStringLiteral("´"));  // a pending dead key in secret
+    EXPECT_EQ(box->text(), Phrase1.left(4));
+    EXPECT_TRUE(box->inputMethodQuery(Qt::ImSurroundingText).toString() == Phrase1.left(4));
+}
+
+TEST_F(MainWindow, OutsideACaptureCommitsAndKeysAreOrdinaryTyping) {
+    Commit(box, QStringLiteral("Você"));
+    Type(QStringLiteral(" sabe?"));
+    EXPECT_EQ(box->text(), QStringLiteral("Você sabe?"));
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_Backspace);
+    EXPECT_TRUE(box->text().isEmpty()) << "Ctrl+A and Backspace keep their meaning";
+    Type(QStringLiteral("abc"));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(box->text(), QStringLiteral("abc")) << "undo works";
+}
+
+TEST_F(MainWindow, KeysWithoutACharacterNeverReachTheCapture) {
+    Type(QStringLiteral(";abc"));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc");
+    EXPECT_EQ(box->text(), QStringLiteral("Mes").remove(2, 1)) << "Delete acted on the box itself";
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc\x01") << "Ctrl+A is captured, not select-all";
+    EXPECT_EQ(box->text(), Phrase1.left(4));
+    EXPECT_EQ(box->cursorPosition(), 4);
+    EXPECT_TRUE(box->selectedText().isEmpty());
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc\x01\x1b");
+    EXPECT_TRUE(window.isVisible()) << "Escape never closes the window";
+}
+
+TEST_F(MainWindow, PasteNeverLandsInTheBoxDuringACapture) {
+    QApplication::clipboard()->setText(QStringLiteral("colado"));
+    Type(QStringLiteral(";a"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(box->text(), Phrase1.left(2));
+    EXPECT_EQ(window.Jogo().Estado().Resposta, u"a\x16");
+    Key(Qt::Key_Return);
+    box->clear();
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("colado")) << "outside a capture paste is the box's own";
+}
+
+TEST_F(MainWindow, EnterAndEscapePressNothing) {
+    QSignalSpy clicks1(perguntar, &QPushButton::clicked);
+    QSignalSpy clicks2(sair, &QPushButton::clicked);
+    Type(QStringLiteral("pergunta"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Enter);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(box->text(), QStringLiteral("pergunta"));
+    EXPECT_EQ(clicks1.count(), 0);
+    EXPECT_EQ(clicks2.count(), 0);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindow, TheBoxTakesAtMostTwoHundredCharacters) {
+    Type(QString(201, QLatin1Char('x')));
+    EXPECT_EQ(box->text().size(), 200);
+    Commit(box, QStringLiteral("y"));
+    EXPECT_EQ(box->text().size(), 200);
+}
+
+TEST_F(MainWindow, QuestionWithoutTheTriggerGetsAnInsultAndAnEmptyOneTheComplaint) {
+    Type(QStringLiteral("Vou ficar rico?"));
+    Click(perguntar);
+    ASSERT_TRUE(RevealFinished());
+    EXPECT_EQ(answer->toPlainText(), QStringLiteral("Sai fora curioso, aqui você não tem vez..."));
+    Click(nova);
+    Click(perguntar);
+    ASSERT_TRUE(RevealFinished());
+    EXPECT_EQ(answer->toPlainText(), QStringLiteral("Você não quer que eu adivinhe a sua pergunta!"));
+}
+
+TEST_F(MainWindow, LongReplyWrapsCentredAndScrolls) {
+    Type(QStringLiteral(";") + QString(150, QLatin1Char('w')).replace(QStringLiteral("wwwww"), QStringLiteral("www w")));
+    Key(Qt::Key_Return);
+    Click(perguntar);
+    ASSERT_TRUE(RevealFinished());
+    EXPECT_EQ(answer->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_GT(answer->document()->size().height(), answer->viewport()->height()) << "wraps to several lines";
+    EXPECT_GT(answer->verticalScrollBar()->maximum(), 0) << "the scroll bar reaches the later lines";
+}
+
+TEST_F(MainWindow, TabCyclesAndTheFocusNeverRestsOnTheAnswerBox) {
+    const auto tab = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+    tab();
+    EXPECT_EQ(QApplication::focusWidget(), perguntar);
+    tab();
+    EXPECT_EQ(QApplication::focusWidget(), sair) << "the disabled button is skipped";
+    tab();
+    EXPECT_EQ(QApplication::focusWidget(), box) << "the answer box hands the focus back";
+    QTest::mouseClick(answer->viewport(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+}
+
+TEST_F(MainWindow, SairEndsAtOnceEvenWithTicksPending) {
+    Type(QStringLiteral("Vou?"));
+    Click(perguntar);
+    ASSERT_TRUE(WaitFor([this] { return !answer->toPlainText().isEmpty(); }));
+    aplicacao.EndNow();
+    const QString shown = answer->toPlainText();
+    QTest::qWait(50);
+    EXPECT_EQ(answer->toPlainText(), shown) << "no tick runs after the end";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(MainWindow, SairButtonEndsTheProgram) {
+    Click(sair);
+    EXPECT_TRUE(aplicacao.Encerrada());
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace morvantis::testing
