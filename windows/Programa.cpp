@@ -5,7 +5,7 @@
 
 namespace morvantis {
 
-Programa::Programa() = default;
+Programa::Programa(Gerador& gerador) : modulo_(gerador) {}
 
 Programa::~Programa() {
     delete entrada_.data();

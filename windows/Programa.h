@@ -17,7 +17,8 @@ class FrmMain;
 
 class Programa {
 public:
-    Programa();
+    // The program's one random generator, seeded when the main window loads.
+    explicit Programa(Gerador& gerador);
     ~Programa();
     Programa(const Programa&) = delete;
     Programa& operator=(const Programa&) = delete;
@@ -28,13 +29,11 @@ public:
     [[nodiscard]] FrmEntrada* Entrada() const;
     [[nodiscard]] FrmMain* Principal() const { return principal_.get(); }
     [[nodiscard]] qt::Aplicacao& App() { return aplicacao_; }
-    [[nodiscard]] Module1& Modulo() { return modulo_; }
 
 private:
     void Entrar();
 
-    GeradorPadrao gerador_;
-    Module1 modulo_{gerador_};
+    Module1 modulo_;
     qt::Aplicacao aplicacao_;
     QPointer<FrmEntrada> entrada_;
     std::unique_ptr<FrmMain> principal_;

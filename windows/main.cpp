@@ -9,7 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     morvantis::aparencia::AplicarAoPrograma(app);
 
-    morvantis::Programa programa;
+    morvantis::GeradorPadrao gerador;
+    morvantis::Programa programa(gerador);
     programa.Iniciar();
     return QApplication::exec();
 }

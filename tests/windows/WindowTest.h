@@ -41,8 +41,9 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
 // Runs `action` inside the next modal window's event loop.
 inline void WhenModalOpens(std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, qApp, [action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        action(modal);
+        // No waiting here: QTest::qWait would also run deletions that the
+        // program defers until its handlers have returned.
+        action(QApplication::activeModalWidget());
     });
 }
 

@@ -5,8 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "Aparencia.h"
+
+namespace {
+
+// Ending the program asks every event loop to quit, and Qt keeps that request
+// until the application's own loop next starts. Tests run no such loop, so
+// after each test one is started and left at once, and windows destroyed
+// later are deleted, so that every test begins like a fresh run.
+class FreshEventLoop : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -16,5 +33,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvantis"));
     morvantis::aparencia::AplicarAoPrograma(app);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshEventLoop);
     return RUN_ALL_TESTS();
 }
