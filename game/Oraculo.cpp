@@ -13,10 +13,11 @@ constexpr std::int16_t MinimoMascarados = std::numeric_limits<std::int16_t>::min
 
 }  // namespace
 
-Oraculo::Oraculo(toolkit::MainWindowControls controles, Module1& modulo)
-    : c_(controles), modulo_(modulo) {}
+Oraculo::Oraculo(toolkit::MainWindowControls controles, Module1& modulo) : c_(controles), modulo_(modulo) {}
 
-void Oraculo::Form_Load() { modulo_.SemearPeloRelogio(); }
+void Oraculo::Form_Load() {
+    modulo_.SemearPeloRelogio();
+}
 
 void Oraculo::TxtPergunta_KeyPress(char32_t& KeyAscii) {
     // The box is read on every keystroke: whether it is blank decides the
@@ -143,8 +144,12 @@ void Oraculo::CmdNova_Click() {
     estado_.ModoSecreto = false;
 }
 
-void Oraculo::CmdSair_Click() { c_.App.EndNow(); }
+void Oraculo::CmdSair_Click() {
+    c_.App.EndNow();
+}
 
-void Oraculo::TxtResposta_GotFocus() { c_.TxtPergunta.SetFocus(); }
+void Oraculo::TxtResposta_GotFocus() {
+    c_.TxtPergunta.SetFocus();
+}
 
 }  // namespace morvantis

@@ -27,17 +27,17 @@ namespace morvantis {
 
 // Shared by the handlers; starts out zero, false and empty.
 struct EstadoJogo {
-    std::u16string Resposta;   // the hidden answer, later the text revealed
-    std::u16string Invocacao;  // the masking phrase of the current capture
-    std::u16string Desaforo;   // the insult drawn at the last ask without an answer
-    bool ModoSecreto = false;  // keystrokes are being captured
-    bool SecretoUsado = false; // ";" already used since the last ask
+    std::u16string Resposta;    // the hidden answer, later the text revealed
+    std::u16string Invocacao;   // the masking phrase of the current capture
+    std::u16string Desaforo;    // the insult drawn at the last ask without an answer
+    bool ModoSecreto = false;   // keystrokes are being captured
+    bool SecretoUsado = false;  // ";" already used since the last ask
     // Letters of Invocacao the box should show: keystrokes captured since the
     // last new question, less erasures.
     std::int16_t Mascarados = 0;
-    std::int32_t Contador = 0;      // characters of Resposta the reveal has shown
-    std::int16_t TamResposta = 0;   // scratch of the latest erase
-    std::int16_t TamPergunta = 0;   // scratch of the latest erase
+    std::int32_t Contador = 0;     // characters of Resposta the reveal has shown
+    std::int16_t TamResposta = 0;  // scratch of the latest erase
+    std::int16_t TamPergunta = 0;  // scratch of the latest erase
 };
 
 class Oraculo {
@@ -46,8 +46,7 @@ public:
     static constexpr char32_t Enter = 13;
     static constexpr char32_t Gatilho = U';';
 
-    static constexpr std::u16string_view PerguntaVazia =
-        u"Você não quer que eu adivinhe a sua pergunta!";
+    static constexpr std::u16string_view PerguntaVazia = u"Você não quer que eu adivinhe a sua pergunta!";
     static constexpr std::u16string_view PalavraAjuda = u"<ajuda>";
     static constexpr std::u16string_view PalavraSobre = u"<sobre>";
 

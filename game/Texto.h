@@ -10,8 +10,12 @@
 
 namespace morvantis::texto {
 
-[[nodiscard]] constexpr bool EhAlto(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-[[nodiscard]] constexpr bool EhBaixo(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+[[nodiscard]] constexpr bool EhAlto(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+[[nodiscard]] constexpr bool EhBaixo(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // The first n characters: all of s when n reaches its length, nothing when n
 // is 0 or less.

@@ -20,16 +20,16 @@ namespace morvantis::aparencia {
 
 // The named system colours, with the standard scheme's values.
 namespace cor {
-inline const QColor TextoMenu{0, 0, 0};          // menu text (7)
-inline const QColor TextoJanela{0, 0, 0};        // window text (8)
+inline const QColor TextoMenu{0, 0, 0};               // menu text (7)
+inline const QColor TextoJanela{0, 0, 0};             // window text (8)
 inline const QColor TextoTituloAtivo{255, 255, 255};  // active title-bar text (9)
-inline const QColor BordaAtiva{212, 208, 200};   // active border (10)
-inline const QColor TextoRealce{255, 255, 255};  // highlight text (14)
-inline const QColor TextoBotao{0, 0, 0};         // button text (18)
+inline const QColor BordaAtiva{212, 208, 200};        // active border (10)
+inline const QColor TextoRealce{255, 255, 255};       // highlight text (14)
+inline const QColor TextoBotao{0, 0, 0};              // button text (18)
 inline const QColor FaceBotao{212, 208, 200};
 inline const QColor SombraBotao{128, 128, 128};
 inline const QColor SombraEscura{64, 64, 64};
-inline const QColor Janela{255, 255, 255};       // a text box's default ground
+inline const QColor Janela{255, 255, 255};  // a text box's default ground
 inline const QColor Vermelho{255, 0, 0};
 inline const QColor AmareloClaro{255, 255, 192};
 inline const QColor Branco{255, 255, 255};

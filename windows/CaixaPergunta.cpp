@@ -124,8 +124,9 @@ void CaixaPergunta::inputMethodEvent(QInputMethodEvent* evento) {
     // The pre-edit text is shown only outside a capture; an empty one also
     // clears any that was showing.
     const bool mostrarPreEdicao = !EmCaptura() && !isReadOnly();
-    QInputMethodEvent restante(mostrarPreEdicao ? evento->preeditString() : QString(),
-                               mostrarPreEdicao ? evento->attributes() : QList<QInputMethodEvent::Attribute>{});
+    QInputMethodEvent restante(
+        mostrarPreEdicao ? evento->preeditString() : QString(),
+        mostrarPreEdicao ? evento->attributes() : QList<QInputMethodEvent::Attribute>{});
     QLineEdit::inputMethodEvent(&restante);
     evento->accept();
 }

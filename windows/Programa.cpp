@@ -11,7 +11,9 @@ Programa::~Programa() {
     delete entrada_.data();
 }
 
-FrmEntrada* Programa::Entrada() const { return entrada_.data(); }
+FrmEntrada* Programa::Entrada() const {
+    return entrada_.data();
+}
 
 void Programa::Iniciar() {
     entrada_ = new FrmEntrada([this] { Entrar(); }, [this] { aplicacao_.EndNow(); });

@@ -9,13 +9,21 @@
 
 namespace morvantis::qt {
 
-QString ParaQString(const std::u16string& texto) { return QString::fromStdU16String(texto); }
+QString ParaQString(const std::u16string& texto) {
+    return QString::fromStdU16String(texto);
+}
 
-std::u16string ParaU16(const QString& texto) { return texto.toStdU16String(); }
+std::u16string ParaU16(const QString& texto) {
+    return texto.toStdU16String();
+}
 
-std::u16string LinhaTexto::Text() const { return ParaU16(caixa_.text()); }
+std::u16string LinhaTexto::Text() const {
+    return ParaU16(caixa_.text());
+}
 
-void LinhaTexto::SetText(const std::u16string& texto) { caixa_.setText(ParaQString(texto)); }
+void LinhaTexto::SetText(const std::u16string& texto) {
+    caixa_.setText(ParaQString(texto));
+}
 
 void LinhaTexto::SetCaret(std::size_t posicao) {
     const auto tamanho = static_cast<std::size_t>(caixa_.text().size());
@@ -29,13 +37,19 @@ void LinhaTexto::SetLocked(bool travada) {
     caixa_.setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-void LinhaTexto::SetFocus() { caixa_.setFocus(Qt::OtherFocusReason); }
+void LinhaTexto::SetFocus() {
+    caixa_.setFocus(Qt::OtherFocusReason);
+}
 
-std::u16string AreaTexto::Text() const { return ParaU16(caixa_.toPlainText()); }
+std::u16string AreaTexto::Text() const {
+    return ParaU16(caixa_.toPlainText());
+}
 
 // The box centres its lines through its document's default text option,
 // which survives setPlainText.
-void AreaTexto::SetText(const std::u16string& texto) { caixa_.setPlainText(ParaQString(texto)); }
+void AreaTexto::SetText(const std::u16string& texto) {
+    caixa_.setPlainText(ParaQString(texto));
+}
 
 void AreaTexto::SetCaret(std::size_t posicao) {
     QTextCursor cursor = caixa_.textCursor();
@@ -43,13 +57,21 @@ void AreaTexto::SetCaret(std::size_t posicao) {
     caixa_.setTextCursor(cursor);
 }
 
-void AreaTexto::SetLocked(bool travada) { caixa_.setReadOnly(travada); }
+void AreaTexto::SetLocked(bool travada) {
+    caixa_.setReadOnly(travada);
+}
 
-void AreaTexto::SetFocus() { caixa_.setFocus(Qt::OtherFocusReason); }
+void AreaTexto::SetFocus() {
+    caixa_.setFocus(Qt::OtherFocusReason);
+}
 
-void Botao::SetEnabled(bool habilitado) { botao_.setEnabled(habilitado); }
+void Botao::SetEnabled(bool habilitado) {
+    botao_.setEnabled(habilitado);
+}
 
-void Botao::SetFocus() { botao_.setFocus(Qt::OtherFocusReason); }
+void Botao::SetFocus() {
+    botao_.setFocus(Qt::OtherFocusReason);
+}
 
 void Temporizador::SetEnabled(bool habilitado) {
     if (habilitado) {

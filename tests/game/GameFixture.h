@@ -16,7 +16,9 @@ protected:
         u"Mestre maravilhoso, idolatrado por toda humanidade, peço-lhe... ";
     static constexpr std::u16string_view Insult1 = u"Sai fora curioso, aqui você não tem vez...";
 
-    GameTest() { window.TxtResposta.onFocus = [this] { oraculo.TxtResposta_GotFocus(); }; }
+    GameTest() {
+        window.TxtResposta.onFocus = [this] { oraculo.TxtResposta_GotFocus(); };
+    }
 
     void Type(std::u32string_view keys) { fake::Type(oraculo, window.TxtPergunta, keys); }
     void Press(char32_t key) { fake::Press(oraculo, window.TxtPergunta, key); }

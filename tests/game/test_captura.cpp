@@ -171,7 +171,6 @@ TEST_F(Captura, CountSaturatesInsteadOfOverflowing) {
     EXPECT_EQ(State().Mascarados, 32'766);
     Press(U'y');
     EXPECT_EQ(State().Resposta.back(), u'y');
-
 }
 
 TEST_F(Captura, ErasingAVeryLongBlankBoxStopsTheCountAtItsFloor) {

@@ -20,8 +20,8 @@ std::ostream& operator<<(std::ostream& os, const Controls& c) {
 }
 
 Controls Read(const fake::FakeMainWindow& w) {
-    return {w.CmdPergunta.enabled, w.CmdNova.enabled, w.CmdSair.enabled, w.TxtPergunta.locked,
-            w.Timer.enabled, w.focus.owner};
+    return {w.CmdPergunta.enabled, w.CmdNova.enabled, w.CmdSair.enabled,
+            w.TxtPergunta.locked,  w.Timer.enabled,   w.focus.owner};
 }
 
 TEST_F(Pergunta, WholeCycleWithACapturedAnswer) {

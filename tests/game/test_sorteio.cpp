@@ -13,14 +13,17 @@ namespace {
 constexpr double JustBelowOne = 1.0 - 0x1.0p-53;
 
 // The value that lands on entry n.
-double ValueFor(int n) { return (n - 1) / 40.0 + 1e-9; }
+double ValueFor(int n) {
+    return (n - 1) / 40.0 + 1e-9;
+}
 
 TEST(Sorteio, EntryNumberFollowsTheValueDrawn) {
     struct Case {
         double r;
         int entry;
     };
-    const std::array cases = {Case{0.0, 1}, Case{0.5, 21}, Case{0.025, 2}, Case{0.0249999, 1},
+    const std::array cases = {Case{0.0, 1},           Case{0.5, 21},
+                              Case{0.025, 2},         Case{0.0249999, 1},
                               Case{JustBelowOne, 40}, Case{std::nextafter(1.0f, 0.0f), 40}};
     for (const auto& c : cases) {
         fake::FakeGerador gerador({c.r});
@@ -70,12 +73,12 @@ TEST(Sorteio, SpacesThatAreEasyToLoseAreKept) {
 
 TEST(Sorteio, TablesHoldFortyDistinctTextsOfTheRightLengths) {
     // Lengths in characters, entry by entry: a lost or doubled space shows here.
-    const std::array<std::size_t, 40> invocacoes = {
-        64, 81, 76, 81, 75, 71, 88, 88, 69, 74, 82, 79, 74, 75, 61, 88, 70, 63, 74, 63,
-        75, 76, 73, 78, 66, 80, 77, 75, 72, 67, 60, 75, 83, 94, 70, 81, 88, 83, 85, 89};
-    const std::array<std::size_t, 40> desaforos = {
-        42, 61, 58, 48, 48, 61, 54, 53, 39, 56, 53, 73, 51, 38, 62, 59, 50, 53, 40, 47,
-        47, 37, 42, 45, 58, 32, 54, 65, 12, 50, 50, 71, 54, 60, 51, 31, 65, 51, 31, 41};
+    const std::array<std::size_t, 40> invocacoes = {64, 81, 76, 81, 75, 71, 88, 88, 69, 74, 82, 79, 74, 75,
+                                                    61, 88, 70, 63, 74, 63, 75, 76, 73, 78, 66, 80, 77, 75,
+                                                    72, 67, 60, 75, 83, 94, 70, 81, 88, 83, 85, 89};
+    const std::array<std::size_t, 40> desaforos = {42, 61, 58, 48, 48, 61, 54, 53, 39, 56, 53, 73, 51, 38,
+                                                   62, 59, 50, 53, 40, 47, 47, 37, 42, 45, 58, 32, 54, 65,
+                                                   12, 50, 50, 71, 54, 60, 51, 31, 65, 51, 31, 41};
     fake::FakeGerador gerador;
     Module1 modulo(gerador);
     std::set<std::u16string> vistos;

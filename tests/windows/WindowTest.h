@@ -60,7 +60,9 @@ protected:
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void Type(const QString& keys) { QTest::keyClicks(box, keys); }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(box, key, mods); }
-    bool RevealFinished() { return WaitFor([this] { return nova->isEnabled(); }); }
+    bool RevealFinished() {
+        return WaitFor([this] { return nova->isEnabled(); });
+    }
 
     fake::FakeGerador gerador{{0.0}};
     Module1 modulo{gerador};

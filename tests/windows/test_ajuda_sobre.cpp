@@ -62,7 +62,8 @@ TEST_F(HelpAndAbout, HelpTextIsExact) {
         EXPECT_EQ(endsWithSpace, n != 17 && n != 21) << "line " << n;
     }
     EXPECT_EQ(lines[0], QStringLiteral("Bem, se você acha que este é um programa que realmente "));
-    EXPECT_EQ(lines[10], QStringLiteral("tecla \";\" e ai começa a digitar as resposta, quando você acabar "));
+    EXPECT_EQ(lines[10],
+              QStringLiteral("tecla \";\" e ai começa a digitar as resposta, quando você acabar "));
     EXPECT_EQ(lines[20], QStringLiteral("Morvantis. Divirta-se com seus amigos.\""));
     EXPECT_EQ(t.count(QLatin1Char('\r')), 21);
 }
@@ -78,8 +79,8 @@ TEST_F(HelpAndAbout, SobreShowsTheCreditsWithTheFocusOnOk) {
         EXPECT_TRUE(nota->text().contains(QStringLiteral("integridade  e")));
         EXPECT_EQ(creditos->text(), QStringLiteral("Programação e arte: Tavro Brasil - versão 1.00 "));
         for (auto* label : {nota, creditos}) {
-            const QRect needed =
-                label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10'000), Qt::TextWordWrap, label->text());
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10'000),
+                                                                   Qt::TextWordWrap, label->text());
             EXPECT_LE(needed.height(), label->height()) << label->objectName().toStdString();
         }
         EXPECT_EQ(Find<QLabel>(*modal, "Image2")->geometry(), QRect(248, 168, 175, 50));

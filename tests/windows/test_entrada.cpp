@@ -47,7 +47,8 @@ TEST_F(EntryWindow, LaunchShowsOnlyTheEntryWindowWithTheFocusOnEntrar) {
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>(*entrada, "CmdEntrar"));
     EXPECT_EQ(Find<QPushButton>(*entrada, "CmdEntrar")->geometry(), QRect(240, 296, 81, 25));
     EXPECT_EQ(Find<QPushButton>(*entrada, "CmdSair")->geometry(), QRect(336, 296, 81, 25));
-    EXPECT_EQ(Find<QLabel>(*entrada, "Image1")->geometry(), QRect(8, 8, 219, 315)) << "the painting, unscaled";
+    EXPECT_EQ(Find<QLabel>(*entrada, "Image1")->geometry(), QRect(8, 8, 219, 315))
+        << "the painting, unscaled";
     EXPECT_EQ(Find<QLabel>(*entrada, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(gerador.seeds.empty()) << "nothing is seeded before the main window exists";
 }
@@ -62,7 +63,8 @@ TEST_F(EntryWindow, WarningWrapsInsideItsLabelInTheVerdanaStandIn) {
     EXPECT_TRUE(font.family() == QStringLiteral("Verdana") || font.family() == QStringLiteral("DejaVu Sans"))
         << font.family().toStdString();
     EXPECT_EQ(font.pixelSize(), 11);
-    const QRect needed = aviso->fontMetrics().boundingRect(QRect(0, 0, 185, 10'000), Qt::TextWordWrap, aviso->text());
+    const QRect needed =
+        aviso->fontMetrics().boundingRect(QRect(0, 0, 185, 10'000), Qt::TextWordWrap, aviso->text());
     EXPECT_LE(needed.height(), 185) << "the last line stays in view";
     EXPECT_LE(needed.width(), 185);
 }

@@ -173,11 +173,13 @@ TEST_F(MainWindow, QuestionWithoutTheTriggerGetsAnInsultAndAnEmptyOneTheComplain
 }
 
 TEST_F(MainWindow, LongReplyWrapsCentredAndScrolls) {
-    Type(QStringLiteral(";") + QString(150, QLatin1Char('w')).replace(QStringLiteral("wwwww"), QStringLiteral("www w")));
+    Type(QStringLiteral(";") +
+         QString(150, QLatin1Char('w')).replace(QStringLiteral("wwwww"), QStringLiteral("www w")));
     Key(Qt::Key_Return);
     Click(perguntar);
     ASSERT_TRUE(RevealFinished());
-    EXPECT_EQ(answer->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(answer->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
     EXPECT_GT(answer->document()->size().height(), answer->viewport()->height()) << "wraps to several lines";
     EXPECT_GT(answer->verticalScrollBar()->maximum(), 0) << "the scroll bar reaches the later lines";
 }
