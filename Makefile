@@ -25,5 +25,13 @@ run: build
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
+# Release build, then the benchmarks under their own Xvfb: a table, and
+# build/bench/results.json (docs/performance.md). Not part of `make test`.
+.PHONY: bench
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@./build-release/bench/morvantis_bench --out $(BUILD_DIR)/bench/results.json
+
 clean:
 	rm -rf build build-*
