@@ -508,11 +508,14 @@ const char* const Ordem[] = {"start_ms",
                              "keystroke_us",
                              "keystroke_secret_us",
                              "baseline_keystroke_us",
+                             "keystroke_paint_us",
+                             "keystroke_secret_paint_us",
+                             "baseline_keystroke_paint_us",
                              "idle_cpu_ticks",
                              "idle_cpu_ms"};
 
 void Imprimir(const std::map<std::string, Resumo>& r, const std::vector<Meta>& metas, int corridas) {
-    std::printf("\n%-20s %10s %10s %10s   %s   (%d runs)\n", "figure", "median", "min", "max", "target",
+    std::printf("\n%-28s %10s %10s %10s   %s   (%d runs)\n", "figure", "median", "min", "max", "target",
                 corridas);
     for (const char* nome : Ordem) {
         const Resumo& s = r.at(nome);
@@ -522,7 +525,7 @@ void Imprimir(const std::map<std::string, Resumo>& r, const std::vector<Meta>& m
                 alvo = std::string(meta.texto) + (meta.cumprida ? "  ok" : "  MISSED");
             }
         }
-        std::printf("%-20s %10.2f %10.2f %10.2f   %s\n", nome, s.mediana, s.minimo, s.maximo, alvo.c_str());
+        std::printf("%-28s %10.2f %10.2f %10.2f   %s\n", nome, s.mediana, s.minimo, s.maximo, alvo.c_str());
     }
 }
 
