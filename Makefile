@@ -33,5 +33,24 @@ bench: deps
 	@cmake --build --preset release -j $(JOBS)
 	@./build-release/bench/morvantis_bench --out $(BUILD_DIR)/bench/results.json
 
+# The whole test suite under AddressSanitizer, UndefinedBehaviorSanitizer
+# and LeakSanitizer, in build-sanitize/.
+.PHONY: sanitize fuzz
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+	@ctest --preset sanitize -j $(JOBS)
+
+# The game logic's libFuzzer target (clang, ASan, UBSan) for FUZZ_SECONDS,
+# from the committed seeds; what it finds goes to build-fuzz/corpus, a crash
+# to build-fuzz/crash-*.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@mkdir -p build-fuzz/corpus
+	@./build-fuzz/tests/fuzz/fuzz_oraculo -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
+
 clean:
 	rm -rf build build-*
