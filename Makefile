@@ -25,6 +25,15 @@ run: build
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
+# A .deb in build/ (CPack); install it with `sudo apt-get install ./build/morvantis_*.deb`.
+.PHONY: package screenshots
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The README's pictures of the four windows, made under Xvfb.
+screenshots: build
+	@tools/screenshots $(BUILD_DIR)/morvantis docs/img
+
 # Release build, then the benchmarks under their own Xvfb: a table, and
 # build/bench/results.json (docs/performance.md). Not part of `make test`.
 .PHONY: bench

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyleFactory>
+#include <cmath>
 
 #if defined(MORVANTIS_X11)
 #include <xcb/xcb.h>
@@ -22,9 +23,11 @@ namespace {
 int Pixels(double pontos) { return static_cast<int>(pontos * 96.0 / 72.0 + 0.5); }
 
 // The classic scheme for every role the style draws with, in every state.
+// Every role of every group is set, so nothing of the desktop's palette
+// shows through, not even in a disabled button.
 QPalette PaletaClassica() {
     QPalette p;
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive}) {
+    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(grupo, QPalette::Window, cor::FaceBotao);
         p.setColor(grupo, QPalette::WindowText, cor::TextoJanela);
         p.setColor(grupo, QPalette::Base, cor::Janela);
@@ -43,6 +46,8 @@ QPalette PaletaClassica() {
         p.setColor(grupo, QPalette::ToolTipBase, cor::AmareloClaro);
         p.setColor(grupo, QPalette::ToolTipText, cor::TextoJanela);
         p.setColor(grupo, QPalette::PlaceholderText, cor::SombraBotao);
+        p.setColor(grupo, QPalette::Link, QColor(0, 0, 255));
+        p.setColor(grupo, QPalette::LinkVisited, QColor(128, 0, 128));
     }
     p.setColor(QPalette::Disabled, QPalette::Window, cor::FaceBotao);
     p.setColor(QPalette::Disabled, QPalette::Button, cor::FaceBotao);
@@ -148,6 +153,10 @@ JanelaFixa::JanelaFixa(const char* nome, QSize cliente, const QColor& fundo, QWi
     setWindowIcon(QIcon(QStringLiteral(":/assets/morvantis.ico")));
     setFixedSize(cliente + QSize(2 * Moldura, 2 * Moldura));
     setSizeGripEnabled(false);
+    // The window carries the classic palette itself: one set on the whole
+    // application later (a desktop's dark theme, a theme change while the
+    // program runs) then reaches none of its controls.
+    setPalette(PaletaClassica());
 
     cliente_->setObjectName(QStringLiteral("cliente"));
     cliente_->setGeometry(Moldura, Moldura, cliente.width(), cliente.height());
@@ -204,7 +213,16 @@ QLabel* NovaImagem(QWidget* pai, const char* nome, const QString& recurso, QPoin
     imagem->setObjectName(QString::fromLatin1(nome));
     imagem->setAttribute(Qt::WA_TranslucentBackground);
     imagem->setFrameShape(QFrame::NoFrame);
-    imagem->setPixmap(QPixmap(recurso));
+    // On a screen of 2, 3... device pixels to the pixel, Qt would smooth
+    // the picture when it scales it up; each of its pixels becomes a sharp
+    // square instead. Fractional ratios keep Qt's smoothing.
+    QPixmap figura(recurso);
+    const qreal razao = imagem->devicePixelRatio();
+    if (razao > 1.0 && razao == std::floor(razao)) {
+        figura = figura.scaled(figura.size() * razao, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        figura.setDevicePixelRatio(razao);
+    }
+    imagem->setPixmap(figura);
     imagem->move(posicao);
     imagem->adjustSize();
     return imagem;

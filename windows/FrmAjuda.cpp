@@ -37,13 +37,14 @@ FrmAjuda::FrmAjuda(toolkit::TextBox& txtPergunta, QWidget* pai)
       CmdOK(aparencia::NovoBotao(Cliente(), "CmdOK", QStringLiteral("OK"), {328, 328, 81, 25})),
       Text1(new QPlainTextEdit(Cliente())) {
     setFont(aparencia::Verdana());
+    setAccessibleName(QStringLiteral("Morvantis: ajuda"));
     Text1->setObjectName(QStringLiteral("Text1"));
     // The box shows the lines; CR LF becomes its own line break.
     QString linhas = TextoAjuda;
     linhas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text1->setPlainText(linhas);
-    Text1->setAccessibleName(QStringLiteral("Ajuda"));
-    Text1->setAccessibleDescription(linhas);
+    // A screen reader names the box by what it says.
+    Text1->setAccessibleName(linhas);
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Text1->setTabChangesFocus(true);

@@ -18,6 +18,7 @@ FrmEntrada::FrmEntrada(std::function<void()> entrar, std::function<void()> sair)
       CmdSair(aparencia::NovoBotao(Cliente(), "CmdSair", QStringLiteral("Sair"), {336, 296, 81, 25})),
       CmdEntrar(aparencia::NovoBotao(Cliente(), "CmdEntrar", QStringLiteral("Entrar"), {240, 296, 81, 25})) {
     setFont(aparencia::Verdana());
+    setAccessibleName(QStringLiteral("Morvantis: entrada"));
     auto* aviso = aparencia::NovoRotulo(Cliente(), "Label2", Aviso, aparencia::cor::TextoRealce);
     aviso->setWordWrap(true);
     aviso->setGeometry(240, 24, 185, 185);

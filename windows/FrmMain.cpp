@@ -95,6 +95,7 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
       nova_(*CmdNova),
       sair_(*CmdSair),
       temporizador_(*Timer) {
+    setAccessibleName(QStringLiteral("Morvantis"));
     Label1->move(16, 24);
     Label1->adjustSize();
     CmdNova->setEnabled(false);

@@ -27,6 +27,7 @@ FrmSobre::FrmSobre(toolkit::TextBox& txtPergunta, QWidget* pai)
     : JanelaFixa("FrmSobre", QSize(435, 330), aparencia::cor::TextoBotao, pai),
       txtPergunta_(txtPergunta),
       CmdOK(aparencia::NovoBotao(Cliente(), "CmdOK", QStringLiteral("OK"), {336, 256, 81, 25})) {
+    setAccessibleName(QStringLiteral("Morvantis: sobre"));
     aparencia::NovaImagem(Cliente(), "Image2", QStringLiteral(":/assets/banner.gif"), {248, 168});
     aparencia::NovaLinha(Cliente(), "Line2", {232, 248}, 200, aparencia::cor::TextoTituloAtivo);
     aparencia::NovaLinha(Cliente(), "Line1", {232, 136}, 200, aparencia::cor::TextoTituloAtivo);

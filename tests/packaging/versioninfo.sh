@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Compiles the Windows version resource with the MinGW resource compiler
+# from Debian, decompiles the result and checks what Explorer would show:
+# every string of the one English (US) table, the numeric versions, and the
+# snowflake icon group with as many images as the .ico holds.
+#   versioninfo.sh <configured versioninfo.rc> <morvantis.ico> <work dir>
+set -euo pipefail
+rc=$1 ico=$2 work=$3
+
+windres=x86_64-w64-mingw32-windres
+if ! command -v "$windres" >/dev/null; then
+    echo "FAIL: $windres is missing (package binutils-mingw-w64-x86-64, see tools/install-deps)"
+    exit 1
+fi
+mkdir -p "$work"
+# The host's C preprocessor stands in for the MinGW one, which Debian ships
+# only with the whole cross compiler.
+"$windres" --preprocessor=cpp -i "$rc" -O coff -o "$work/versioninfo.o"
+"$windres" --preprocessor=cpp -i "$rc" -O res -o "$work/versioninfo.res"
+"$windres" -i "$work/versioninfo.res" -O rc -o "$work/decompiled.rc"
+out=$work/decompiled.rc
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+expect_value() {
+    local key=$1 want=$2 got
+    got=$(sed -n "s/^ *VALUE \"$key\", \"\\(.*\\)\"\$/\\1/p" "$out")
+    [ "$(printf '%s\n' "$got" | grep -c .)" -le 1 ] || fail "$key appears more than once"
+    [ "$got" = "$want" ] || fail "$key is '$got', expected '$want'"
+}
+
+expect_value ProductName Morvantis
+expect_value InternalName Morvantis
+expect_value OriginalFilename Morvantis.exe
+expect_value FileVersion 1.00
+expect_value ProductVersion 1.00
+company=$(sed -n 's/^ *VALUE "CompanyName", "\(.*\)"$/\1/p' "$out")
+[ -n "$company" ] || fail "CompanyName is empty"
+
+grep -q '^ *FILEVERSION 1, 0, 0, 0$' "$out" || fail "FILEVERSION is not 1,0,0,0"
+grep -q '^ *PRODUCTVERSION 1, 0, 0, 0$' "$out" || fail "PRODUCTVERSION is not 1,0,0,0"
+[ "$(grep -c '^ *BLOCK "[0-9A-Fa-f]\{8\}"$' "$out")" -eq 1 ] || fail "not exactly one string table"
+grep -q '^ *BLOCK "040904B0"$' "$out" || fail "the string table is not English (US), Unicode"
+grep -q 'VALUE "Translation", 0x409, 1200' "$out" || fail "Translation is not 0x409, 1200"
+
+# An .ico starts with reserved 0, type 1, then its image count (little endian).
+images=$(od -An -tu2 -j4 -N2 "$ico" | tr -d ' ')
+grep -q '^"IDI_ICON1" 14 /\* RT_GROUP_ICON \*/' "$out" || fail "no icon group IDI_ICON1"
+grep -q "/\\* Has $images elements\\.  \\*/" "$out" || fail "the icon group does not hold the $images images of $(basename "$ico")"
+[ "$(grep -c '/\* RT_ICON \*/' "$out")" -eq "$images" ] || fail "not $images icon images"
+
+if [ "$failures" -ne 0 ]; then
+    echo "--- decompiled resource:"
+    grep -v '^  0x' "$out"
+    exit 1
+fi
+echo "version resource OK: $(grep -c 'VALUE "' "$out") values, $images icon images, company '$company'"

@@ -1,0 +1,155 @@
+// A screen reader can name and use every window and control, and the
+// program can be played with the keyboard alone.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "QuatroJanelas.h"
+
+namespace morvantis::testing {
+namespace {
+
+QString Nome(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+QAccessible::Role Papel(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->role();
+}
+
+class Acessibilidade : public ::testing::TestWithParam<std::string> {
+protected:
+    QuatroJanelas janelas;
+};
+
+TEST_P(Acessibilidade, WindowAndEveryFocusableControlHaveANameAndARole) {
+    auto janela = janelas.Criar(GetParam());
+    EXPECT_TRUE(janela->accessibleName().startsWith(QStringLiteral("Morvantis")));
+    EXPECT_EQ(Nome(janela.get()), janela->accessibleName());
+    EXPECT_EQ(Papel(janela.get()), QAccessible::Dialog);
+
+    int focaveis = 0;
+    for (QWidget* w : janela->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        ++focaveis;
+        const std::string nome = w->objectName().toStdString();
+        EXPECT_FALSE(w->accessibleName().trimmed().isEmpty()) << nome;
+        EXPECT_EQ(Nome(w), w->accessibleName()) << nome;
+        if (auto* botao = qobject_cast<QPushButton*>(w)) {
+            EXPECT_EQ(botao->accessibleName(), botao->text());
+            EXPECT_EQ(Papel(w), QAccessible::Button) << nome;
+        } else {
+            EXPECT_EQ(Papel(w), QAccessible::EditableText) << nome;
+        }
+    }
+    EXPECT_GE(focaveis, 1);
+}
+
+TEST(AccessibleNames, BoxesAreNamedForWhatTheyHold) {
+    QuatroJanelas janelas;
+    auto principal = janelas.Criar("FrmMain");
+    EXPECT_EQ(principal->findChild<QLineEdit*>(QStringLiteral("TxtPergunta"))->accessibleName(),
+              QStringLiteral("Pergunta"));
+    EXPECT_EQ(principal->findChild<QTextEdit*>(QStringLiteral("TxtResposta"))->accessibleName(),
+              QStringLiteral("Resposta"));
+    auto ajuda = janelas.Criar("FrmAjuda");
+    auto* texto = ajuda->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    EXPECT_EQ(texto->accessibleName(), texto->toPlainText());
+    EXPECT_TRUE(texto->accessibleName().startsWith(QStringLiteral("Bem, se você acha")));
+}
+
+// Focus, Tab and Space only, from the entry window to the end.
+TEST(KeyboardAlone, EnterAskForHelpPlayTheTrickAndLeave) {
+    // Keys go wherever the focus is; with no focus at all the test fails
+    // rather than typing into nothing.
+    const auto tecla = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* alvo = QApplication::focusWidget();
+        ASSERT_NE(alvo, nullptr) << "no focus for key " << k;
+        QTest::keyClick(alvo, k, m);
+    };
+    const auto foco = [] {
+        const QWidget* w = QApplication::focusWidget();
+        return w != nullptr ? w->objectName().toStdString() : std::string("(none)");
+    };
+    QuatroJanelas janelas;
+
+    bool entrou = false;
+    // Entrar destroys its window, as the program's start-up expects.
+    QPointer<FrmEntrada> entrada = new FrmEntrada([&] { entrou = true; }, [] {});
+    entrada->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(entrada));
+    EXPECT_EQ(foco(), "CmdEntrar");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(foco(), "CmdSair");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(foco(), "CmdEntrar");
+    tecla(Qt::Key_Space);
+    EXPECT_TRUE(entrou);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(entrada.isNull());
+
+    FrmMain principal(janelas.modulo, janelas.aplicacao);
+    principal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&principal));
+    EXPECT_EQ(foco(), "TxtPergunta");
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("<ajuda>"));
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(foco(), "CmdPergunta");
+    bool ajudou = false;
+    QTimer::singleShot(0, qApp, [&] {
+        QWidget* ajuda = QApplication::activeModalWidget();
+        ASSERT_NE(ajuda, nullptr);
+        EXPECT_EQ(ajuda->objectName(), QStringLiteral("FrmAjuda"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ajuda; }));
+        EXPECT_EQ(foco(), "Text1");
+        tecla(Qt::Key_Tab);
+        EXPECT_EQ(foco(), "CmdOK");
+        tecla(Qt::Key_Space);
+        ajudou = true;
+    });
+    tecla(Qt::Key_Space);
+    EXPECT_TRUE(ajudou);
+    auto* caixa = principal.findChild<QLineEdit*>(QStringLiteral("TxtPergunta"));
+    EXPECT_TRUE(caixa->text().isEmpty()) << "the help's OK empties the question";
+
+    // A window manager hands the focus back to the main window once the
+    // help has gone; the offscreen platform has none, so the test does.
+    principal.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &principal; }));
+    caixa->setFocus(Qt::OtherFocusReason);  // as a click would; Shift+Tab below does the same
+    tecla(Qt::Key_Tab);
+    tecla(Qt::Key_Backtab);
+    EXPECT_EQ(foco(), "TxtPergunta");
+    QTest::keyClicks(caixa, QStringLiteral(";sim"));
+    tecla(Qt::Key_Return);
+    QTest::keyClicks(caixa, QStringLiteral("e, vou?"));
+    tecla(Qt::Key_Tab);
+    tecla(Qt::Key_Space);
+    auto* resposta = principal.findChild<QTextEdit*>(QStringLiteral("TxtResposta"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foco() == "CmdNova"; }));
+    EXPECT_EQ(resposta->toPlainText(), QStringLiteral("sim"));
+    tecla(Qt::Key_Space);
+    EXPECT_EQ(foco(), "TxtPergunta");
+    EXPECT_TRUE(resposta->toPlainText().isEmpty());
+
+    tecla(Qt::Key_Tab);
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(foco(), "CmdSair");
+    tecla(Qt::Key_Space);
+    EXPECT_TRUE(janelas.aplicacao.Encerrada());
+}
+
+MORVANTIS_PARA_AS_QUATRO_JANELAS(Acessibilidade);
+
+}  // namespace
+}  // namespace morvantis::testing
