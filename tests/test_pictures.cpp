@@ -14,30 +14,28 @@
 
 namespace {
 
-QString asset(const QString &name) { return QString(MORVANTIS_ASSETS_DIR) + "/" + name; }
+QString asset(const QString& name) {
+    return QString(MORVANTIS_ASSETS_DIR) + "/" + name;
+}
 
-QByteArray bytesOf(const QString &name)
-{
+QByteArray bytesOf(const QString& name) {
     QFile file(asset(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
     return file.readAll();
 }
 
-quint32 le(const QByteArray &b, int at, int width)
-{
+quint32 le(const QByteArray& b, int at, int width) {
     quint32 v = 0;
-    for (int i = width - 1; i >= 0; --i)
-        v = (v << 8) | quint8(b.at(at + i));
+    for (int i = width - 1; i >= 0; --i) v = (v << 8) | quint8(b.at(at + i));
     return v;
 }
 
-TEST(Painting, Is24BitGreyWithTheMarginAndSunkenBevel)
-{
+TEST(Painting, Is24BitGreyWithTheMarginAndSunkenBevel) {
     const QByteArray b = bytesOf("painting.bmp");
     ASSERT_GE(b.size(), 54);
     EXPECT_EQ(b.left(2), "BM");
     EXPECT_EQ(le(b, 28, 2), 24u);
-    EXPECT_EQ(le(b, 30, 4), 0u); // uncompressed
+    EXPECT_EQ(le(b, 30, 4), 0u);  // uncompressed
     const QImage img(asset("painting.bmp"));
     ASSERT_EQ(img.size(), QSize(219, 315));
     for (int y = 0; y < img.height(); ++y)
@@ -49,23 +47,20 @@ TEST(Painting, Is24BitGreyWithTheMarginAndSunkenBevel)
     // and left, outer 255 and inner 223 on bottom and right, the light lines
     // owning the top-right and bottom-left corners.
     const int frame[][3] = {
-        {0, 0, 191}, {6, 150, 191}, {100, 5, 191}, {211, 150, 191}, {100, 309, 191}, {218, 314, 191},
-        {100, 6, 127}, {7, 150, 127}, {100, 7, 0}, {8, 150, 0},
-        {100, 308, 255}, {210, 150, 255}, {100, 307, 223}, {209, 150, 223},
-        {7, 6, 127}, {210, 6, 255}, {7, 308, 255}, {210, 308, 255},
-        {8, 7, 0}, {209, 7, 223}, {8, 307, 223}, {209, 307, 223},
+        {0, 0, 191},     {6, 150, 191},   {100, 5, 191}, {211, 150, 191}, {100, 309, 191}, {218, 314, 191},
+        {100, 6, 127},   {7, 150, 127},   {100, 7, 0},   {8, 150, 0},     {100, 308, 255}, {210, 150, 255},
+        {100, 307, 223}, {209, 150, 223}, {7, 6, 127},   {210, 6, 255},   {7, 308, 255},   {210, 308, 255},
+        {8, 7, 0},       {209, 7, 223},   {8, 307, 223}, {209, 307, 223},
     };
-    for (const auto &f : frame)
-        EXPECT_EQ(qRed(img.pixel(f[0], f[1])), f[2]) << "at " << f[0] << "," << f[1];
+    for (const auto& f : frame) EXPECT_EQ(qRed(img.pixel(f[0], f[1])), f[2]) << "at " << f[0] << "," << f[1];
 }
 
-TEST(Painting, SceneIsDarkWithTheLightAtTheTopCentre)
-{
+TEST(Painting, SceneIsDarkWithTheLightAtTheTopCentre) {
     const QImage img(asset("painting.bmp"));
     ASSERT_EQ(img.size(), QSize(219, 315));
-    const QRect scene(9, 8, 200, 299); // inside the bevel
+    const QRect scene(9, 8, 200, 299);  // inside the bevel
     int lo = 255, hi = 0;
-    auto mean = [&](const QRect &r) {
+    auto mean = [&](const QRect& r) {
         long sum = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
@@ -81,35 +76,32 @@ TEST(Painting, SceneIsDarkWithTheLightAtTheTopCentre)
     EXPECT_TRUE(lo < 16 && hi > 200) << "not a flat fill: " << lo << ".." << hi;
 }
 
-TEST(Icon, HoldsA32AndA16FourBitBitmapWithAnAndMask)
-{
+TEST(Icon, HoldsA32AndA16FourBitBitmapWithAnAndMask) {
     const QByteArray b = bytesOf("morvantis.ico");
     ASSERT_GE(b.size(), 6 + 2 * 16);
-    EXPECT_EQ(le(b, 2, 2), 1u); // icon, not cursor
+    EXPECT_EQ(le(b, 2, 2), 1u);  // icon, not cursor
     ASSERT_EQ(le(b, 4, 2), 2u);
     for (int i = 0; i < 2; ++i) {
         const int entry = 6 + 16 * i, n = i == 0 ? 32 : 16, at = int(le(b, entry + 12, 4));
         SCOPED_TRACE(n);
         EXPECT_EQ(quint8(b.at(entry)), n);
-        EXPECT_EQ(quint8(b.at(entry + 2)), 16); // colours
+        EXPECT_EQ(quint8(b.at(entry + 2)), 16);  // colours
         EXPECT_EQ(le(b, entry + 6, 2), 4u);      // bits per pixel
         ASSERT_LE(at + int(le(b, entry + 8, 4)), b.size());
         ASSERT_EQ(le(b, at, 4), 40u) << "a BITMAPINFOHEADER, not an embedded PNG";
         EXPECT_EQ(le(b, at + 4, 4), quint32(n));
-        EXPECT_EQ(le(b, at + 8, 4), quint32(2 * n)); // XOR image and AND mask
+        EXPECT_EQ(le(b, at + 8, 4), quint32(2 * n));  // XOR image and AND mask
         EXPECT_EQ(le(b, at + 14, 2), 4u);
         const int stride = (n + 31) / 32 * 4, mask = at + 40 + 16 * 4 + (n * 4 + 31) / 32 * 4 * n;
         ASSERT_EQ(mask + stride * n, at + int(le(b, entry + 8, 4)));
         int clear = 0;
         for (int y = 0; y < n; ++y)
-            for (int x = 0; x < n; ++x)
-                clear += (quint8(b.at(mask + y * stride + x / 8)) >> (7 - x % 8)) & 1;
+            for (int x = 0; x < n; ++x) clear += (quint8(b.at(mask + y * stride + x / 8)) >> (7 - x % 8)) & 1;
         EXPECT_TRUE(clear > n * n / 5 && clear < n * n * 4 / 5) << clear << " clear pixels";
     }
 }
 
-TEST(Icon, QtReadsBothSizesAsTheFourColouredSnowflake)
-{
+TEST(Icon, QtReadsBothSizesAsTheFourColouredSnowflake) {
     QImageReader reader(asset("morvantis.ico"));
     ASSERT_EQ(reader.imageCount(), 2);
     for (int n : {32, 16}) {
@@ -125,8 +117,7 @@ TEST(Icon, QtReadsBothSizesAsTheFourColouredSnowflake)
             for (int x = 0; x < n; ++x) {
                 const int alpha = qAlpha(img.pixel(x, y));
                 EXPECT_TRUE(alpha == 0 || alpha == 255) << "1-bit mask only";
-                if (alpha == 255)
-                    colours.insert(img.pixel(x, y) & 0xffffff);
+                if (alpha == 255) colours.insert(img.pixel(x, y) & 0xffffff);
             }
         EXPECT_LE(colours.size(), 16);
         for (QRgb c : {0x000000u, 0x008080u, 0x00ffffu, 0xffffffu})
@@ -134,8 +125,7 @@ TEST(Icon, QtReadsBothSizesAsTheFourColouredSnowflake)
         reader.jumpToNextImage();
     }
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "test_pictures", *argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
@@ -148,8 +138,7 @@ TEST(Icon, QtReadsBothSizesAsTheFourColouredSnowflake)
     }
 }
 
-TEST(Banner, IsOneOpaqueFrameWithA64ColourPalette)
-{
+TEST(Banner, IsOneOpaqueFrameWithA64ColourPalette) {
     const QByteArray b = bytesOf("banner.gif");
     const int gce = 13 + 64 * 3;
     ASSERT_GE(b.size(), gce + 9);
@@ -179,4 +168,4 @@ TEST(Banner, IsOneOpaqueFrameWithA64ColourPalette)
     EXPECT_EQ(img.pixel(0, 0), qRgb(0, 0, 0)) << "black ground";
 }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,9 @@ namespace morvantis::aparencia {
 namespace {
 
 // 8.25 points at 96 dots per inch is 11 pixels; 15.75 points is 21.
-int Pixels(double pontos) { return static_cast<int>(pontos * 96.0 / 72.0 + 0.5); }
+int Pixels(double pontos) {
+    return static_cast<int>(pontos * 96.0 / 72.0 + 0.5);
+}
 
 // The classic scheme for every role the style draws with, in every state.
 // Every role of every group is set, so nothing of the desktop's palette
@@ -67,7 +69,8 @@ void ForaDaBarraDeTarefas(QWidget& janela) {
     // Only the xcb platform has a window manager to tell; the offscreen one
     // answers to the X11 interface too, with no connection behind it.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr || x11->connection() == nullptr) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
         return;
     }
     xcb_connection_t* conexao = x11->connection();

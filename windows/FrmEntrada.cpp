@@ -7,7 +7,8 @@ namespace morvantis {
 
 const QString FrmEntrada::Aviso = QStringLiteral(
     "Morvantis foi criado para provar a influencia dos demônios na computação e antes de entrar e bom saber "
-    "que sua vida nunca mais será a mesma daqui para frente, portanto essa decisão é só sua. Caso você queira "
+    "que sua vida nunca mais será a mesma daqui para frente, portanto essa decisão é só sua. Caso você "
+    "queira "
     "seguir em frente clique em 'Entrar' mas não se esqueça, livre sua cabeça de pensamentos que possam lhe "
     "trazer o mal e nunca divide das palavras de Morvantis.");
 
@@ -22,7 +23,8 @@ FrmEntrada::FrmEntrada(std::function<void()> entrar, std::function<void()> sair)
     auto* aviso = aparencia::NovoRotulo(Cliente(), "Label2", Aviso, aparencia::cor::TextoRealce);
     aviso->setWordWrap(true);
     aviso->setGeometry(240, 24, 185, 185);
-    auto* nome = aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho);
+    auto* nome =
+        aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho);
     nome->move(240, 8);
     nome->adjustSize();
     aparencia::NovaImagem(Cliente(), "Image1", QStringLiteral(":/assets/painting.bmp"), {8, 8});
@@ -40,6 +42,8 @@ void FrmEntrada::CmdEntrar_Click() {
     entrar_();
 }
 
-void FrmEntrada::CmdSair_Click() { sair_(); }
+void FrmEntrada::CmdSair_Click() {
+    sair_();
+}
 
 }  // namespace morvantis

@@ -83,8 +83,10 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
       aplicacao_(aplicacao),
       Timer(NovoTimer(this)),
       CmdSair(aparencia::NovoBotao(Cliente(), "CmdSair", QStringLiteral("Sair"), {464, 88, 153, 25})),
-      CmdNova(aparencia::NovoBotao(Cliente(), "CmdNova", QStringLiteral("Nova pergunta"), {240, 88, 153, 25})),
-      CmdPergunta(aparencia::NovoBotao(Cliente(), "CmdPergunta", QStringLiteral("Perguntar"), {16, 88, 153, 25})),
+      CmdNova(
+          aparencia::NovoBotao(Cliente(), "CmdNova", QStringLiteral("Nova pergunta"), {240, 88, 153, 25})),
+      CmdPergunta(
+          aparencia::NovoBotao(Cliente(), "CmdPergunta", QStringLiteral("Perguntar"), {16, 88, 153, 25})),
       TxtPergunta(NovaCaixaPergunta(Cliente())),
       TxtResposta(NovaCaixaResposta(Cliente())),
       Label1(aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Digite sua pergunta:"),
@@ -107,10 +109,10 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
     setTabOrder(TxtResposta, TxtPergunta);
     TxtPergunta->setFocus(Qt::OtherFocusReason);
 
-    oraculo_ = std::make_unique<Oraculo>(
-        toolkit::MainWindowControls{pergunta_, resposta_, pergunta_botao_, nova_, sair_, temporizador_, *this,
-                                    aplicacao_},
-        modulo);
+    oraculo_ =
+        std::make_unique<Oraculo>(toolkit::MainWindowControls{pergunta_, resposta_, pergunta_botao_, nova_,
+                                                              sair_, temporizador_, *this, aplicacao_},
+                                  modulo);
 
     TxtPergunta->DefinirFiltro(
         [this](char32_t& tecla) {
@@ -121,9 +123,12 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
             oraculo_->TxtPergunta_KeyPress(tecla);
         },
         [this] { return oraculo_->Estado().ModoSecreto; });
-    connect(CmdPergunta, &QPushButton::clicked, this, [this] { Despachar([this] { oraculo_->CmdPergunta_Click(); }); });
-    connect(CmdNova, &QPushButton::clicked, this, [this] { Despachar([this] { oraculo_->CmdNova_Click(); }); });
-    connect(CmdSair, &QPushButton::clicked, this, [this] { Despachar([this] { oraculo_->CmdSair_Click(); }); });
+    connect(CmdPergunta, &QPushButton::clicked, this,
+            [this] { Despachar([this] { oraculo_->CmdPergunta_Click(); }); });
+    connect(CmdNova, &QPushButton::clicked, this,
+            [this] { Despachar([this] { oraculo_->CmdNova_Click(); }); });
+    connect(CmdSair, &QPushButton::clicked, this,
+            [this] { Despachar([this] { oraculo_->CmdSair_Click(); }); });
     connect(Timer, &QTimer::timeout, this, [this] { Despachar([this] { oraculo_->Timer_Timer(); }); });
     TxtResposta->installEventFilter(this);
 

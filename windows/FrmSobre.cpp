@@ -7,7 +7,8 @@ namespace morvantis {
 
 // Two spaces after "integridade"; the credit line ends with a space.
 const QString FrmSobre::NotaDistribuicao = QStringLiteral(
-    "Este programa é de distribuição livre e pode ser copiado e repassado aos amigos, desde que mantida a sua "
+    "Este programa é de distribuição livre e pode ser copiado e repassado aos amigos, desde que mantida a "
+    "sua "
     "integridade  e sem nenhuma cobrança.");
 const QString FrmSobre::Creditos = QStringLiteral("Programação e arte: Tavro Brasil - versão 1.00 ");
 
@@ -33,7 +34,8 @@ FrmSobre::FrmSobre(toolkit::TextBox& txtPergunta, QWidget* pai)
     aparencia::NovaLinha(Cliente(), "Line1", {232, 136}, 200, aparencia::cor::TextoTituloAtivo);
     RotuloQuebrado(Cliente(), "Label3", Creditos, aparencia::cor::AmareloClaro, {264, 288, 161, 33});
     RotuloQuebrado(Cliente(), "Label2", NotaDistribuicao, aparencia::cor::Branco, {240, 64, 184, 69});
-    auto* nome = aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis"), aparencia::cor::Vermelho);
+    auto* nome =
+        aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis"), aparencia::cor::Vermelho);
     nome->setFont(aparencia::Verdana(15.75));
     nome->move(272, 16);
     nome->adjustSize();
