@@ -28,36 +28,33 @@ int Pixels(double pontos) {
 // Every role of every group is set, so nothing of the desktop's palette
 // shows through, not even in a disabled button.
 QPalette PaletaClassica() {
+    // A colour set without a group holds for active, inactive and disabled
+    // alike; the disabled look is set over it afterwards.
     QPalette p;
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(grupo, QPalette::Window, cor::FaceBotao);
-        p.setColor(grupo, QPalette::WindowText, cor::TextoJanela);
-        p.setColor(grupo, QPalette::Base, cor::Janela);
-        p.setColor(grupo, QPalette::AlternateBase, cor::FaceBotao);
-        p.setColor(grupo, QPalette::Text, cor::TextoJanela);
-        p.setColor(grupo, QPalette::Button, cor::FaceBotao);
-        p.setColor(grupo, QPalette::ButtonText, cor::TextoBotao);
-        p.setColor(grupo, QPalette::BrightText, cor::Branco);
-        p.setColor(grupo, QPalette::Light, cor::Branco);
-        p.setColor(grupo, QPalette::Midlight, cor::FaceBotao);
-        p.setColor(grupo, QPalette::Mid, cor::SombraBotao);
-        p.setColor(grupo, QPalette::Dark, cor::SombraBotao);
-        p.setColor(grupo, QPalette::Shadow, cor::SombraEscura);
-        p.setColor(grupo, QPalette::Highlight, QColor(10, 36, 106));
-        p.setColor(grupo, QPalette::HighlightedText, cor::TextoRealce);
-        p.setColor(grupo, QPalette::ToolTipBase, cor::AmareloClaro);
-        p.setColor(grupo, QPalette::ToolTipText, cor::TextoJanela);
-        p.setColor(grupo, QPalette::PlaceholderText, cor::SombraBotao);
-        p.setColor(grupo, QPalette::Link, QColor(0, 0, 255));
-        p.setColor(grupo, QPalette::LinkVisited, QColor(128, 0, 128));
-    }
-    p.setColor(QPalette::Disabled, QPalette::Window, cor::FaceBotao);
-    p.setColor(QPalette::Disabled, QPalette::Button, cor::FaceBotao);
+    p.setColor(QPalette::Window, cor::FaceBotao);
+    p.setColor(QPalette::WindowText, cor::TextoJanela);
+    p.setColor(QPalette::Base, cor::Janela);
+    p.setColor(QPalette::AlternateBase, cor::FaceBotao);
+    p.setColor(QPalette::Text, cor::TextoJanela);
+    p.setColor(QPalette::Button, cor::FaceBotao);
+    p.setColor(QPalette::ButtonText, cor::TextoBotao);
+    p.setColor(QPalette::BrightText, cor::Branco);
+    p.setColor(QPalette::Light, cor::Branco);
+    p.setColor(QPalette::Midlight, cor::FaceBotao);
+    p.setColor(QPalette::Mid, cor::SombraBotao);
+    p.setColor(QPalette::Dark, cor::SombraBotao);
+    p.setColor(QPalette::Shadow, cor::SombraEscura);
+    p.setColor(QPalette::Highlight, QColor(10, 36, 106));
+    p.setColor(QPalette::HighlightedText, cor::TextoRealce);
+    p.setColor(QPalette::ToolTipBase, cor::AmareloClaro);
+    p.setColor(QPalette::ToolTipText, cor::TextoJanela);
+    p.setColor(QPalette::PlaceholderText, cor::SombraBotao);
+    p.setColor(QPalette::Link, QColor(0, 0, 255));
+    p.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     p.setColor(QPalette::Disabled, QPalette::Base, cor::FaceBotao);
     p.setColor(QPalette::Disabled, QPalette::WindowText, cor::SombraBotao);
     p.setColor(QPalette::Disabled, QPalette::Text, cor::SombraBotao);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, cor::SombraBotao);
-    p.setColor(QPalette::Disabled, QPalette::Light, cor::Branco);
     return p;
 }
 
@@ -126,11 +123,18 @@ QLabel* NovoRotulo(QWidget* pai, const char* nome, const QString& texto, const Q
     rotulo->setObjectName(QString::fromLatin1(nome));
     rotulo->setAttribute(Qt::WA_TranslucentBackground);
     QPalette paleta = rotulo->palette();
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paleta.setColor(grupo, QPalette::WindowText, cor);
-    }
+    paleta.setColor(QPalette::WindowText, cor);
     rotulo->setPalette(paleta);
     rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return rotulo;
+}
+
+QLabel* NovoRotulo(QWidget* pai, const char* nome, const QString& texto, const QColor& cor, QPoint posicao,
+                   const QFont& fonte) {
+    auto* rotulo = NovoRotulo(pai, nome, texto, cor);
+    rotulo->setFont(fonte);
+    rotulo->move(posicao);
+    rotulo->adjustSize();
     return rotulo;
 }
 
@@ -165,9 +169,7 @@ JanelaFixa::JanelaFixa(const char* nome, QSize cliente, const QColor& fundo, QWi
     cliente_->setGeometry(Moldura, Moldura, cliente.width(), cliente.height());
     cliente_->setAutoFillBackground(true);
     QPalette paleta = cliente_->palette();
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paleta.setColor(grupo, QPalette::Window, fundo);
-    }
+    paleta.setColor(QPalette::Window, fundo);
     cliente_->setPalette(paleta);
 }
 
@@ -206,10 +208,6 @@ void JanelaFixa::showEvent(QShowEvent* event) {
     }
     QDialog::showEvent(event);
 }
-
-}  // namespace morvantis::aparencia
-
-namespace morvantis::aparencia {
 
 QLabel* NovaImagem(QWidget* pai, const char* nome, const QString& recurso, QPoint posicao) {
     auto* imagem = new QLabel(pai);

@@ -45,6 +45,9 @@ void AplicarAoPrograma(QApplication& app);
 
 // A label in a given colour on a transparent ground.
 QLabel* NovoRotulo(QWidget* pai, const char* nome, const QString& texto, const QColor& cor);
+// The same on one line at a point, in a given font, sized to its text.
+QLabel* NovoRotulo(QWidget* pai, const char* nome, const QString& texto, const QColor& cor, QPoint posicao,
+                   const QFont& fonte);
 // A push button that Enter never presses behind the user's back.
 QPushButton* NovoBotao(QWidget* pai, const char* nome, const QString& texto, QRect geometria);
 
@@ -78,10 +81,6 @@ protected:
 private:
     QWidget* cliente_;
 };
-
-}  // namespace morvantis::aparencia
-
-namespace morvantis::aparencia {
 
 // A picture shown unscaled, the control sized to it, with no border.
 QLabel* NovaImagem(QWidget* pai, const char* nome, const QString& recurso, QPoint posicao);

@@ -53,15 +53,12 @@ char32_t CaixaPergunta::CaractereDaTecla(const QKeyEvent& evento) {
     return caracteres.size() == 1 ? static_cast<char32_t>(caracteres.front()) : 0;
 }
 
-bool CaixaPergunta::Digitar(char32_t caractere) {
+void CaixaPergunta::Digitar(char32_t caractere) {
     if (filtro_) {
         filtro_(caractere);
     }
-    if (caractere == 0) {
-        return false;
-    }
-    if (isReadOnly()) {
-        return true;
+    if (caractere == 0 || isReadOnly()) {
+        return;
     }
     if (caractere == Backspace) {
         backspace();
@@ -70,7 +67,6 @@ bool CaixaPergunta::Digitar(char32_t caractere) {
         const char32_t unidade[] = {caractere};
         insert(QString::fromUcs4(unidade, 1));
     }
-    return true;
 }
 
 void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
@@ -97,18 +93,14 @@ void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
     if (filtro_) {
         filtro_(filtrado);
     }
-    if (filtrado == 0) {
-        evento->accept();
-        return;
-    }
-    if (filtrado == caractere) {
-        // Let the box handle the key itself: Backspace, Ctrl+A, Ctrl+C,
-        // Ctrl+V, Ctrl+Z keep their usual meaning outside a capture. Escape
-        // goes no further than the box: the window has no cancel button.
+    if (filtrado != 0) {
+        // The filter let the key through: the box handles it itself, so
+        // Backspace, Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+Z keep their usual meaning
+        // outside a capture.
         QLineEdit::keyPressEvent(evento);
-        evento->accept();
-        return;
     }
+    // Escape, swallowed or not, goes no further than the box: the window has
+    // no cancel button.
     evento->accept();
 }
 

@@ -41,8 +41,8 @@ protected:
 
 private:
     // Runs the filter on one character and, when it lets it through, applies
-    // it as the box would. Returns whether the filter let it through.
-    bool Digitar(char32_t caractere);
+    // it as the box would.
+    void Digitar(char32_t caractere);
     [[nodiscard]] bool EmCaptura() const { return capturando_ && capturando_(); }
 
     Filtro filtro_;

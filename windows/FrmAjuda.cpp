@@ -51,10 +51,8 @@ FrmAjuda::FrmAjuda(toolkit::TextBox& txtPergunta, QWidget* pai)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setGeometry(8, 24, 401, 297);
-    auto* rotulo =
-        aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho);
-    rotulo->move(8, 8);
-    rotulo->adjustSize();
+    aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho, {8, 8},
+                          aparencia::Verdana());
 
     setTabOrder(Text1, CmdOK);
     Text1->setFocus(Qt::OtherFocusReason);

@@ -6,11 +6,10 @@
 namespace morvantis {
 
 const QString FrmEntrada::Aviso = QStringLiteral(
-    "Morvantis foi criado para provar a influencia dos demônios na computação e antes de entrar e bom saber "
-    "que sua vida nunca mais será a mesma daqui para frente, portanto essa decisão é só sua. Caso você "
-    "queira "
-    "seguir em frente clique em 'Entrar' mas não se esqueça, livre sua cabeça de pensamentos que possam lhe "
-    "trazer o mal e nunca divide das palavras de Morvantis.");
+    "Morvantis foi criado para provar a influencia dos demônios na computação e antes de entrar e bom "
+    "saber que sua vida nunca mais será a mesma daqui para frente, portanto essa decisão é só sua. "
+    "Caso você queira seguir em frente clique em 'Entrar' mas não se esqueça, livre sua cabeça de "
+    "pensamentos que possam lhe trazer o mal e nunca divide das palavras de Morvantis.");
 
 FrmEntrada::FrmEntrada(std::function<void()> entrar, std::function<void()> sair)
     : JanelaFixa("FrmEntrada", QSize(431, 332), aparencia::cor::TextoMenu),
@@ -23,10 +22,8 @@ FrmEntrada::FrmEntrada(std::function<void()> entrar, std::function<void()> sair)
     auto* aviso = aparencia::NovoRotulo(Cliente(), "Label2", Aviso, aparencia::cor::TextoRealce);
     aviso->setWordWrap(true);
     aviso->setGeometry(240, 24, 185, 185);
-    auto* nome =
-        aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho);
-    nome->move(240, 8);
-    nome->adjustSize();
+    aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis:"), aparencia::cor::Vermelho,
+                          {240, 8}, aparencia::Verdana());
     aparencia::NovaImagem(Cliente(), "Image1", QStringLiteral(":/assets/painting.bmp"), {8, 8});
 
     setTabOrder(CmdEntrar, CmdSair);

@@ -90,7 +90,7 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
       TxtPergunta(NovaCaixaPergunta(Cliente())),
       TxtResposta(NovaCaixaResposta(Cliente())),
       Label1(aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Digite sua pergunta:"),
-                                   aparencia::cor::TextoRealce)),
+                                   aparencia::cor::TextoRealce, {16, 24}, aparencia::FonteDialogo())),
       pergunta_(*TxtPergunta),
       resposta_(*TxtResposta),
       pergunta_botao_(*CmdPergunta),
@@ -98,8 +98,6 @@ FrmMain::FrmMain(Module1& modulo, qt::Aplicacao& aplicacao)
       sair_(*CmdSair),
       temporizador_(*Timer) {
     setAccessibleName(QStringLiteral("Morvantis"));
-    Label1->move(16, 24);
-    Label1->adjustSize();
     CmdNova->setEnabled(false);
 
     setTabOrder(TxtPergunta, CmdPergunta);

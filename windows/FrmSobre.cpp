@@ -7,9 +7,8 @@ namespace morvantis {
 
 // Two spaces after "integridade"; the credit line ends with a space.
 const QString FrmSobre::NotaDistribuicao = QStringLiteral(
-    "Este programa é de distribuição livre e pode ser copiado e repassado aos amigos, desde que mantida a "
-    "sua "
-    "integridade  e sem nenhuma cobrança.");
+    "Este programa é de distribuição livre e pode ser copiado e repassado aos amigos, desde que "
+    "mantida a sua integridade  e sem nenhuma cobrança.");
 const QString FrmSobre::Creditos = QStringLiteral("Programação e arte: Tavro Brasil - versão 1.00 ");
 
 namespace {
@@ -34,11 +33,8 @@ FrmSobre::FrmSobre(toolkit::TextBox& txtPergunta, QWidget* pai)
     aparencia::NovaLinha(Cliente(), "Line1", {232, 136}, 200, aparencia::cor::TextoTituloAtivo);
     RotuloQuebrado(Cliente(), "Label3", Creditos, aparencia::cor::AmareloClaro, {264, 288, 161, 33});
     RotuloQuebrado(Cliente(), "Label2", NotaDistribuicao, aparencia::cor::Branco, {240, 64, 184, 69});
-    auto* nome =
-        aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis"), aparencia::cor::Vermelho);
-    nome->setFont(aparencia::Verdana(15.75));
-    nome->move(272, 16);
-    nome->adjustSize();
+    aparencia::NovoRotulo(Cliente(), "Label1", QStringLiteral("Morvantis"), aparencia::cor::Vermelho,
+                          {272, 16}, aparencia::Verdana(15.75));
     aparencia::NovaImagem(Cliente(), "Image1", QStringLiteral(":/assets/painting.bmp"), {8, 8});
 
     CmdOK->setFocus(Qt::OtherFocusReason);
