@@ -28,11 +28,9 @@ QTimer* NovoTimer(QObject* dono) {
 
 void PintarCaixa(QWidget& caixa, const QColor& fundo, const QColor* texto) {
     QPalette paleta = caixa.palette();
-    for (const auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paleta.setColor(grupo, QPalette::Base, fundo);
-        if (texto != nullptr) {
-            paleta.setColor(grupo, QPalette::Text, *texto);
-        }
+    paleta.setColor(QPalette::Base, fundo);
+    if (texto != nullptr) {
+        paleta.setColor(QPalette::Text, *texto);
     }
     caixa.setPalette(paleta);
 }
