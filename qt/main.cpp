@@ -1,18 +1,20 @@
 #include <QApplication>
 
 #include "Aparencia.h"
+#include "JanelaQt.h"
 #include "Programa.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvantis"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVANTIS_VERSAO));
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.morvantis.Morvantis"));
-    morvantis::aparencia::AplicarAoPrograma(app);
+    morvantis::qt::AplicarAoPrograma(app);
 
     morvantis::GeradorPadrao gerador;
-    morvantis::Programa programa(gerador);
+    morvantis::qt::KitQt kit;
+    morvantis::Programa programa(kit, gerador);
     programa.Iniciar();
     return QApplication::exec();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
-// The narrow boundary between the oracle's game logic and the window toolkit.
+// The narrow boundary between the oracle's game logic and a window toolkit:
+// the controls as the handlers use them.
 //
 // The game logic in game/ reaches the controls of the main window only through
 // these interfaces, so it stays plain C++ and runs against a fake in tests.
-// The Qt side (windows/QtToolkit.h) is the only place that turns a
-// std::u16string into a QString.
+// The windows as a whole (creating one from its description, showing it,
+// closing it) are the other half of the boundary, in janelas/Kit.h. Each
+// toolkit's folder (qt/, win32/, web/) implements both; nothing here knows of
+// any of them.
 
 #include <cstddef>
 #include <string>

@@ -1,23 +1,23 @@
 #pragma once
 
-// The Qt side of the toolkit boundary: thin adaptors from the game logic's
+// The Qt side of the controls' boundary: thin adaptors from the game logic's
 // operations to Qt widgets. This is the only place where std::u16string
 // becomes QString and back.
 
 #include <QString>
-#include <functional>
+#include <QTextCursor>
 #include <string>
+#include <string_view>
 
 #include "toolkit/Toolkit.h"
 
 class QLineEdit;
 class QPushButton;
-class QTextEdit;
 class QTimer;
 
 namespace morvantis::qt {
 
-[[nodiscard]] QString ParaQString(const std::u16string& texto);
+[[nodiscard]] QString ParaQString(std::u16string_view texto);
 [[nodiscard]] std::u16string ParaU16(const QString& texto);
 
 class LinhaTexto final : public toolkit::TextBox {
@@ -34,19 +34,27 @@ private:
     QLineEdit& caixa_;
 };
 
-// A multi-line box whose every line is centred.
+// A multi-line box (QTextEdit or QPlainTextEdit).
+template <typename Edicao>
 class AreaTexto final : public toolkit::TextBox {
 public:
-    explicit AreaTexto(QTextEdit& caixa) : caixa_(caixa) {}
+    explicit AreaTexto(Edicao& caixa) : caixa_(caixa) {}
 
-    [[nodiscard]] std::u16string Text() const override;
-    void SetText(const std::u16string& texto) override;
-    void SetCaret(std::size_t posicao) override;
-    void SetLocked(bool travada) override;
-    void SetFocus() override;
+    [[nodiscard]] std::u16string Text() const override { return ParaU16(caixa_.toPlainText()); }
+    // A box that centres its lines does so through its document's default
+    // text option, which survives setPlainText.
+    void SetText(const std::u16string& texto) override { caixa_.setPlainText(ParaQString(texto)); }
+    void SetCaret(std::size_t posicao) override {
+        QTextCursor cursor = caixa_.textCursor();
+        const auto tamanho = static_cast<std::size_t>(caixa_.toPlainText().size());
+        cursor.setPosition(static_cast<int>(posicao < tamanho ? posicao : tamanho));
+        caixa_.setTextCursor(cursor);
+    }
+    void SetLocked(bool travada) override { caixa_.setReadOnly(travada); }
+    void SetFocus() override { caixa_.setFocus(Qt::OtherFocusReason); }
 
 private:
-    QTextEdit& caixa_;
+    Edicao& caixa_;
 };
 
 class Botao final : public toolkit::Button {
@@ -68,17 +76,6 @@ public:
 
 private:
     QTimer& timer_;
-};
-
-// Ends the program: every window leaves the screen and, from then on, no
-// handler of the program runs, even for events already queued.
-class Aplicacao final : public toolkit::Application {
-public:
-    void EndNow() override;
-    [[nodiscard]] bool Encerrada() const { return encerrada_; }
-
-private:
-    bool encerrada_ = false;
 };
 
 }  // namespace morvantis::qt

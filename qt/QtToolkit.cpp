@@ -1,16 +1,13 @@
 #include "QtToolkit.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
-#include <QWidget>
 
 namespace morvantis::qt {
 
-QString ParaQString(const std::u16string& texto) {
-    return QString::fromStdU16String(texto);
+QString ParaQString(std::u16string_view texto) {
+    return QString::fromUtf16(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
 std::u16string ParaU16(const QString& texto) {
@@ -41,30 +38,6 @@ void LinhaTexto::SetFocus() {
     caixa_.setFocus(Qt::OtherFocusReason);
 }
 
-std::u16string AreaTexto::Text() const {
-    return ParaU16(caixa_.toPlainText());
-}
-
-// The box centres its lines through its document's default text option,
-// which survives setPlainText.
-void AreaTexto::SetText(const std::u16string& texto) {
-    caixa_.setPlainText(ParaQString(texto));
-}
-
-void AreaTexto::SetCaret(std::size_t posicao) {
-    QTextCursor cursor = caixa_.textCursor();
-    cursor.setPosition(static_cast<int>(std::min<std::size_t>(posicao, caixa_.toPlainText().size())));
-    caixa_.setTextCursor(cursor);
-}
-
-void AreaTexto::SetLocked(bool travada) {
-    caixa_.setReadOnly(travada);
-}
-
-void AreaTexto::SetFocus() {
-    caixa_.setFocus(Qt::OtherFocusReason);
-}
-
 void Botao::SetEnabled(bool habilitado) {
     botao_.setEnabled(habilitado);
 }
@@ -79,18 +52,6 @@ void Temporizador::SetEnabled(bool habilitado) {
     } else {
         timer_.stop();
     }
-}
-
-void Aplicacao::EndNow() {
-    if (encerrada_) {
-        return;
-    }
-    encerrada_ = true;
-    for (QWidget* janela : QApplication::topLevelWidgets()) {
-        janela->hide();
-    }
-    // Leaves every running event loop, the modal ones included.
-    QCoreApplication::exit(0);
 }
 
 }  // namespace morvantis::qt

@@ -1,0 +1,189 @@
+#pragma once
+
+// What a window is, as data: its size, ground and font, and its controls in
+// tab order with their kind, name, text, place, colours, font and the other
+// properties a toolkit needs to build them. Plain C++: every toolkit realises
+// the same description (janelas/Janelas.h holds the four of them), so a
+// number or a text of a window is written once in the whole tree.
+//
+// Places and sizes are pixels at 96 dots per inch on the window's client
+// area; the windows were laid out in twips, 15 to a pixel, and `Twips` turns
+// those numbers into pixels at compile time.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace morvantis::janelas {
+
+struct Area {
+    int x = 0;
+    int y = 0;
+    int largura = 0;
+    int altura = 0;
+
+    constexpr bool operator==(const Area&) const = default;
+};
+
+struct Tamanho {
+    int largura = 0;
+    int altura = 0;
+
+    constexpr bool operator==(const Tamanho&) const = default;
+};
+
+inline constexpr int TwipsPorPixel = 15;
+
+// Refuses, at compile time, a number of twips that is not a whole pixel.
+consteval int Pixels(int twips) {
+    if (twips % TwipsPorPixel != 0) {
+        throw "not a whole pixel";
+    }
+    return twips / TwipsPorPixel;
+}
+
+consteval Area Twips(int esquerda, int topo, int largura, int altura) {
+    return {Pixels(esquerda), Pixels(topo), Pixels(largura), Pixels(altura)};
+}
+
+consteval Tamanho TwipsCliente(int largura, int altura) {
+    return {Pixels(largura), Pixels(altura)};
+}
+
+// The desktop's named colours, by their index among the system colours.
+enum class CorSistema : std::uint8_t {
+    TextoMenu = 7,
+    TextoJanela = 8,
+    TextoTituloAtivo = 9,
+    BordaAtiva = 10,
+    TextoRealce = 14,
+    TextoBotao = 18,
+};
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    constexpr bool operator==(const Rgb&) const = default;
+};
+
+// The standard colour scheme's value of each named colour, for a toolkit
+// that has no system colours of its own (or keeps the windows' look fixed
+// whatever the desktop's theme).
+constexpr Rgb ValorClassico(CorSistema cor) {
+    switch (cor) {
+        case CorSistema::BordaAtiva:
+            return {212, 208, 200};
+        case CorSistema::TextoTituloAtivo:
+        case CorSistema::TextoRealce:
+            return {255, 255, 255};
+        case CorSistema::TextoMenu:
+        case CorSistema::TextoJanela:
+        case CorSistema::TextoBotao:
+            break;
+    }
+    return {0, 0, 0};
+}
+
+// A colour as a window asks for it: the platform's default for the control
+// (for a label's ground: transparent), a named system colour, or an exact
+// value.
+struct Cor {
+    enum class Tipo : std::uint8_t { Padrao, Sistema, Explicita };
+
+    Tipo tipo = Tipo::Padrao;
+    CorSistema sistema = CorSistema::TextoJanela;
+    Rgb rgb{};
+
+    static constexpr Cor DoSistema(CorSistema c) { return {Tipo::Sistema, c, ValorClassico(c)}; }
+    static constexpr Cor Explicita(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        return {Tipo::Explicita, CorSistema::TextoJanela, {r, g, b}};
+    }
+    [[nodiscard]] constexpr bool EhPadrao() const { return tipo == Tipo::Padrao; }
+
+    constexpr bool operator==(const Cor&) const = default;
+};
+
+struct Fonte {
+    // The platform's 8-point dialog font, or Verdana.
+    enum class Face : std::uint8_t { Dialogo, Verdana };
+
+    Face face = Face::Dialogo;
+    double pontos = 8.0;
+
+    // The height in pixels at 96 dots per inch: 8 and 8.25 points are 11,
+    // 15.75 points 21.
+    [[nodiscard]] constexpr int Pixels() const { return static_cast<int>(pontos * 96.0 / 72.0 + 0.5); }
+
+    constexpr bool operator==(const Fonte&) const = default;
+};
+
+enum class Tipo : std::uint8_t { Botao, Caixa, Rotulo, Imagem, Linha, Temporizador };
+
+enum class Alinhamento : std::uint8_t { Esquerda, Centro };
+
+// The pictures the program carries.
+enum class Figura : std::uint8_t { Nenhuma, Pintura, Faixa };
+
+struct Controle {
+    Tipo tipo = Tipo::Rotulo;
+    std::string_view nome{};
+    std::u16string_view texto{};
+    Area area{};
+    // Place in the tab order; -1 for the controls that have none.
+    int ordemTab = -1;
+    Cor corTexto{};
+    Cor corFundo{};
+    // None: the window's font.
+    std::optional<Fonte> fonte{};
+    bool habilitado = true;
+    // Read-only: a locked box can be scrolled and copied, not typed into.
+    bool travado = false;
+    bool multiLinha = false;
+    bool barraVertical = false;
+    // Long lines wrap at word boundaries within the width.
+    bool quebraLinhas = false;
+    // A one-line label sized to its text from its top-left corner.
+    bool ajustaAoTexto = false;
+    // At most this many characters can be typed; 0 for no limit.
+    int maximoCaracteres = 0;
+    Alinhamento alinhamento = Alinhamento::Esquerda;
+    Figura figura = Figura::Nenhuma;
+    int intervaloMs = 0;
+    // What a screen reader calls the control; empty: its text.
+    std::u16string_view nomeAcessivel{};
+
+    [[nodiscard]] constexpr std::u16string_view NomeAcessivel() const {
+        return nomeAcessivel.empty() ? texto : nomeAcessivel;
+    }
+    [[nodiscard]] constexpr bool TomaFoco() const { return tipo == Tipo::Botao || tipo == Tipo::Caixa; }
+};
+
+// The look every window shares is the toolkit's: a fixed 3-pixel dialog
+// frame, no title bar, centred, out of the taskbar, the snowflake icon.
+struct Janela {
+    std::string_view nome{};
+    std::u16string_view nomeAcessivel{};
+    Tamanho cliente{};
+    Cor fundo{};
+    Fonte fonte{};
+    // In tab order; the controls without a place in it come last.
+    std::span<const Controle> controles{};
+
+    // The control of that name, or none.
+    [[nodiscard]] constexpr const Controle* Achar(std::string_view nomeControle) const {
+        for (const Controle& c : controles) {
+            if (c.nome == nomeControle) {
+                return &c;
+            }
+        }
+        return nullptr;
+    }
+    [[nodiscard]] constexpr Fonte FonteDe(const Controle& c) const { return c.fonte.value_or(fonte); }
+};
+
+inline constexpr int MolduraPixels = 3;
+
+}  // namespace morvantis::janelas

@@ -1,0 +1,93 @@
+#include "FrmMain.h"
+
+#include "Janelas.h"
+
+namespace morvantis {
+
+namespace {
+
+toolkit::MainWindowControls Controles(janelas::JanelaViva& janela, toolkit::Dialogs& dialogos,
+                                      toolkit::Application& app) {
+    return {janela.Caixa("TxtPergunta"),
+            janela.Caixa("TxtResposta"),
+            janela.Botao("CmdPergunta"),
+            janela.Botao("CmdNova"),
+            janela.Botao("CmdSair"),
+            janela.Temporizador("Timer"),
+            dialogos,
+            app};
+}
+
+}  // namespace
+
+FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
+    : kit_(kit),
+      fim_(fim),
+      janela_(kit.Criar(janelas::Principal, nullptr)),
+      oraculo_(Controles(*janela_, *this, fim), modulo) {
+    // After the end, a key still queued is swallowed and a tick stops the
+    // timer: nothing more happens on screen.
+    janela_->AoTeclar(
+        "TxtPergunta",
+        [this](char32_t& tecla) {
+            if (fim_.Encerrado()) {
+                tecla = 0;
+                return;
+            }
+            oraculo_.TxtPergunta_KeyPress(tecla);
+        },
+        [this] { return oraculo_.Estado().ModoSecreto; });
+    const auto vivo = [this](void (Oraculo::*handler)()) {
+        return [this, handler] {
+            if (!fim_.Encerrado()) {
+                (oraculo_.*handler)();
+            }
+        };
+    };
+    janela_->AoClicar("CmdPergunta", vivo(&Oraculo::CmdPergunta_Click));
+    janela_->AoClicar("CmdNova", vivo(&Oraculo::CmdNova_Click));
+    janela_->AoClicar("CmdSair", vivo(&Oraculo::CmdSair_Click));
+    janela_->AoReceberFoco("TxtResposta", vivo(&Oraculo::TxtResposta_GotFocus));
+    janela_->AoPulsar("Timer", [this] {
+        if (fim_.Encerrado()) {
+            janela_->Temporizador("Timer").SetEnabled(false);
+            return;
+        }
+        oraculo_.Timer_Timer();
+    });
+    oraculo_.Form_Load();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::ShowAjudaModal() {
+    AbrirDialogo(janelas::Ajuda, true);
+}
+
+void FrmMain::ShowSobreModal() {
+    AbrirDialogo(janelas::Sobre, false);
+}
+
+// The help window empties the question box before it closes, the about
+// window after; either way the box is empty once "OK" has returned.
+void FrmMain::AbrirDialogo(const janelas::Janela& descricao, bool limparAntesDeFechar) {
+    dialogo_ = kit_.Criar(descricao, janela_.get());
+    dialogo_->AoClicar("CmdOK", [this, limparAntesDeFechar] {
+        if (fim_.Encerrado() || !dialogo_) {
+            return;
+        }
+        toolkit::TextBox& pergunta = janela_->Caixa("TxtPergunta");
+        if (limparAntesDeFechar) {
+            pergunta.SetText({});
+        }
+        dialogo_->Fechar();
+        if (!limparAntesDeFechar) {
+            pergunta.SetText({});
+        }
+        fechados_.push_back(std::move(dialogo_));
+        kit_.Depois([this] { fechados_.clear(); });
+    });
+    dialogo_->MostrarModal();
+}
+
+}  // namespace morvantis

@@ -1,0 +1,72 @@
+#pragma once
+
+// The windows' half of the toolkit boundary: what a toolkit does to realise
+// a window description and run it. The flow between the windows
+// (janelas/Programa.h) and the main window's wiring (janelas/FrmMain.h) are
+// written once on these operations; a toolkit supplies them and nothing of
+// the flow.
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "Descricao.h"
+#include "toolkit/Toolkit.h"
+
+namespace morvantis::janelas {
+
+// Receives a typed character and may set it to 0 to swallow it.
+using FiltroTeclas = std::function<void(char32_t&)>;
+// Whether a secret capture is on: then nothing but the filter's own text may
+// reach the box (no pre-edit text, paste or drop).
+using EmCaptura = std::function<bool()>;
+
+// A window built from its description. Its controls are reached by their
+// described names; asking for a name the description lacks, or for a
+// control of another kind, throws std::out_of_range.
+class JanelaViva {
+public:
+    virtual ~JanelaViva() = default;
+
+    [[nodiscard]] virtual toolkit::TextBox& Caixa(std::string_view nome) = 0;
+    [[nodiscard]] virtual toolkit::Button& Botao(std::string_view nome) = 0;
+    [[nodiscard]] virtual toolkit::Timer& Temporizador(std::string_view nome) = 0;
+
+    // Events. Each handler runs on the one user-interface thread, one at a
+    // time, through the same queue as every other event.
+    virtual void AoClicar(std::string_view botao, std::function<void()> handler) = 0;
+    // Every character typed into a one-line box, however the platform
+    // delivers it (keys, dead keys, input methods), passes through the
+    // filter one at a time before the box applies it.
+    virtual void AoTeclar(std::string_view caixa, FiltroTeclas filtro, EmCaptura emCaptura) = 0;
+    virtual void AoReceberFoco(std::string_view caixa, std::function<void()> handler) = 0;
+    virtual void AoPulsar(std::string_view temporizador, std::function<void()> handler) = 0;
+
+    // Shows the window, centred, and returns at once.
+    virtual void Mostrar() = 0;
+    // Shows the window, centred, over every other; the windows below take no
+    // input until it has closed. Where the toolkit can run a nested event
+    // loop the call returns only once the window has closed; elsewhere it
+    // returns at once. Either way `aoFechar` runs when it has closed.
+    virtual void MostrarModal(std::function<void()> aoFechar = {}) = 0;
+    // The window leaves the screen at once (and its modal loop ends). The
+    // object stays usable until it is destroyed, which its owner does only
+    // once the running handler has returned (Kit::Depois).
+    virtual void Fechar() = 0;
+};
+
+class Kit {
+public:
+    virtual ~Kit() = default;
+
+    // Builds a window and its controls from its description, not yet shown.
+    // `dono` is the window it opens over, if any.
+    [[nodiscard]] virtual std::unique_ptr<JanelaViva> Criar(const Janela& descricao, JanelaViva* dono) = 0;
+    // Runs `acao` through the event queue, once the running handler has
+    // returned.
+    virtual void Depois(std::function<void()> acao) = 0;
+    // Every window leaves the screen and the program ends with status 0.
+    virtual void EncerrarJa() = 0;
+};
+
+}  // namespace morvantis::janelas

@@ -1,0 +1,110 @@
+#include "JanelaFixa.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "Aparencia.h"
+#include "Descricao.h"
+
+#if defined(MORVANTIS_X11)
+#include <xcb/xcb.h>
+#endif
+
+namespace morvantis::qt {
+
+namespace {
+
+constexpr int Moldura = janelas::MolduraPixels;
+
+#if defined(MORVANTIS_X11)
+// Qt::Tool does not keep a window out of the taskbar on X11. Qt merges the
+// _NET_WM_STATE it finds on the native window before the first show into its
+// own states, so setting the hint here, once, is enough.
+void ForaDaBarraDeTarefas(QWidget& janela) {
+    // Only the xcb platform has a window manager to tell; the offscreen one
+    // answers to the X11 interface too, with no connection behind it.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
+        return;
+    }
+    xcb_connection_t* conexao = x11->connection();
+    const auto atomo = [conexao](const char* nome) {
+        const auto cookie = xcb_intern_atom(conexao, 0, static_cast<std::uint16_t>(qstrlen(nome)), nome);
+        xcb_intern_atom_reply_t* resposta = xcb_intern_atom_reply(conexao, cookie, nullptr);
+        const xcb_atom_t valor = resposta != nullptr ? resposta->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(resposta);
+        return valor;
+    };
+    const xcb_atom_t estado = atomo("_NET_WM_STATE");
+    const xcb_atom_t estados[] = {atomo("_NET_WM_STATE_SKIP_TASKBAR"), atomo("_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(conexao, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(janela.winId()), estado,
+                        XCB_ATOM_ATOM, 32, 2, estados);
+    xcb_flush(conexao);
+}
+#else
+void ForaDaBarraDeTarefas(QWidget&) {}
+#endif
+
+}  // namespace
+
+JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, QWidget* pai)
+    : QDialog(pai), cliente_(new QWidget(this)) {
+    setObjectName(nome);
+    Qt::WindowFlags tipo = Qt::Dialog | Qt::FramelessWindowHint;
+#if defined(Q_OS_WIN)
+    tipo |= Qt::Tool;  // keeps the window out of the Windows taskbar
+#endif
+    setWindowFlags(tipo);
+    setWindowTitle(QString());
+    setWindowIcon(QIcon(QStringLiteral(":/assets/morvantis.ico")));
+    setFixedSize(cliente + QSize(2 * Moldura, 2 * Moldura));
+    setSizeGripEnabled(false);
+    // The window carries the classic palette itself: one set on the whole
+    // application later (a desktop's dark theme, a theme change while the
+    // program runs) then reaches none of its controls.
+    setPalette(PaletaClassica());
+
+    cliente_->setObjectName(QStringLiteral("cliente"));
+    cliente_->setGeometry(Moldura, Moldura, cliente.width(), cliente.height());
+    cliente_->setAutoFillBackground(true);
+    QPalette paleta = cliente_->palette();
+    paleta.setColor(QPalette::Window, fundo);
+    cliente_->setPalette(paleta);
+}
+
+void JanelaFixa::paintEvent(QPaintEvent*) {
+    // The classic raised dialog frame: light and white above and to the left,
+    // grey and dark below and to the right, the button face inside.
+    QPainter p(this);
+    const QRect r = rect();
+    const auto borda = [&](int recuo, const QColor& claro, const QColor& escuro) {
+        const QRect b = r.adjusted(recuo, recuo, -recuo - 1, -recuo - 1);
+        p.setPen(claro);
+        p.drawLine(b.topLeft(), b.topRight());
+        p.drawLine(b.topLeft(), b.bottomLeft());
+        p.setPen(escuro);
+        p.drawLine(b.bottomLeft(), b.bottomRight());
+        p.drawLine(b.topRight(), b.bottomRight());
+    };
+    borda(0, classico::FaceBotao, classico::SombraEscura);
+    borda(1, classico::Branco, classico::SombraBotao);
+    borda(2, classico::FaceBotao, classico::FaceBotao);
+}
+
+void JanelaFixa::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        // Before the native window is mapped, so the window manager never
+        // lists it.
+        ForaDaBarraDeTarefas(*this);
+        if (const QScreen* tela = screen()) {
+            move(tela->geometry().center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+}  // namespace morvantis::qt

@@ -1,0 +1,36 @@
+#pragma once
+
+// A fixed dialog window as the windows share it: frameless on the window
+// manager's side, it draws its own classic 3-pixel raised frame around a
+// client area of a fixed size, has no title bar, is centred on the screen
+// when shown and is kept out of the taskbar.
+
+#include <QDialog>
+#include <QSize>
+
+namespace morvantis::qt {
+
+class JanelaFixa final : public QDialog {
+    Q_OBJECT
+
+public:
+    JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, QWidget* pai = nullptr);
+    Q_DISABLE_COPY_MOVE(JanelaFixa)
+
+    // The area the controls are placed on, in pixels.
+    [[nodiscard]] QWidget* Cliente() const { return cliente_; }
+
+public slots:
+    // No cancel button: Escape and the window manager's close leave the
+    // window where it is.
+    void reject() override {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* cliente_;
+};
+
+}  // namespace morvantis::qt

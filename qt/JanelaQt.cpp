@@ -1,0 +1,372 @@
+#include "JanelaQt.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <cmath>
+#include <stdexcept>
+
+#include "Aparencia.h"
+#include "CaixaPergunta.h"
+#include "QtToolkit.h"
+
+namespace morvantis::qt {
+
+namespace {
+
+using janelas::Controle;
+
+QString Nome(std::string_view nome) {
+    return QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()));
+}
+
+QRect Retangulo(const janelas::Area& a) {
+    return {a.x, a.y, a.largura, a.altura};
+}
+
+// CR LF ends a line of a stored text; Qt's boxes break lines at LF alone.
+QString Linhas(std::u16string_view texto) {
+    QString linhas = ParaQString(texto);
+    linhas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return linhas;
+}
+
+void Nomear(QWidget& w, const janelas::Janela& janela, const Controle& c) {
+    w.setObjectName(Nome(c.nome));
+    if (c.fonte) {
+        w.setFont(ParaQFont(janela.FonteDe(c)));
+    }
+}
+
+void PintarCaixa(QWidget& caixa, const Controle& c) {
+    QPalette paleta = caixa.palette();
+    if (!c.corFundo.EhPadrao()) {
+        paleta.setColor(QPalette::Base, ParaQColor(c.corFundo, {}));
+    }
+    if (!c.corTexto.EhPadrao()) {
+        paleta.setColor(QPalette::Text, ParaQColor(c.corTexto, {}));
+    }
+    caixa.setPalette(paleta);
+}
+
+QPushButton* NovoBotao(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* botao = new QPushButton(ParaQString(c.texto), pai);
+    Nomear(*botao, janela, c);
+    botao->setAccessibleName(ParaQString(c.NomeAcessivel()));
+    // Enter never presses a button behind the user's back.
+    botao->setAutoDefault(false);
+    botao->setDefault(false);
+    botao->setGeometry(Retangulo(c.area));
+    botao->setEnabled(c.habilitado);
+    return botao;
+}
+
+QLabel* NovoRotulo(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* rotulo = new QLabel(ParaQString(c.texto), pai);
+    Nomear(*rotulo, janela, c);
+    rotulo->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette paleta = rotulo->palette();
+    paleta.setColor(QPalette::WindowText, ParaQColor(c.corTexto, classico::Preto));
+    rotulo->setPalette(paleta);
+    rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rotulo->setWordWrap(c.quebraLinhas);
+    if (c.ajustaAoTexto) {
+        rotulo->move(c.area.x, c.area.y);
+        rotulo->adjustSize();
+    } else {
+        rotulo->setGeometry(Retangulo(c.area));
+    }
+    return rotulo;
+}
+
+CaixaPergunta* NovaLinhaDeTexto(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* caixa = new CaixaPergunta(pai);
+    Nomear(*caixa, janela, c);
+    caixa->setAccessibleName(ParaQString(c.NomeAcessivel()));
+    caixa->setGeometry(Retangulo(c.area));
+    if (c.maximoCaracteres > 0) {
+        caixa->setMaxLength(c.maximoCaracteres);
+    }
+    caixa->setAlignment(c.alinhamento == janelas::Alinhamento::Centro ? Qt::AlignHCenter : Qt::AlignLeft);
+    caixa->setText(ParaQString(c.texto));
+    caixa->setReadOnly(c.travado);
+    PintarCaixa(*caixa, c);
+    return caixa;
+}
+
+// A multi-line box whose every line is centred: only QTextEdit can.
+QTextEdit* NovaAreaCentrada(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* caixa = new QTextEdit(pai);
+    Nomear(*caixa, janela, c);
+    caixa->setAccessibleName(ParaQString(c.NomeAcessivel()));
+    caixa->setGeometry(Retangulo(c.area));
+    caixa->setAcceptRichText(false);
+    caixa->setTabChangesFocus(true);
+    caixa->setVerticalScrollBarPolicy(c.barraVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    caixa->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    caixa->setLineWrapMode(c.quebraLinhas ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    QTextOption opcao = caixa->document()->defaultTextOption();
+    opcao.setAlignment(Qt::AlignHCenter);
+    opcao.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    caixa->document()->setDefaultTextOption(opcao);
+    caixa->document()->setDocumentMargin(1);
+    caixa->setPlainText(Linhas(c.texto));
+    caixa->setReadOnly(c.travado);
+    PintarCaixa(*caixa, c);
+    return caixa;
+}
+
+QPlainTextEdit* NovaArea(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* caixa = new QPlainTextEdit(pai);
+    Nomear(*caixa, janela, c);
+    const QString linhas = Linhas(c.texto);
+    caixa->setPlainText(linhas);
+    // A screen reader names a box without a name of its own by what it says.
+    caixa->setAccessibleName(c.nomeAcessivel.empty() ? linhas : ParaQString(c.nomeAcessivel));
+    caixa->setReadOnly(c.travado);
+    if (c.travado) {
+        caixa->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    }
+    caixa->setTabChangesFocus(true);
+    caixa->setVerticalScrollBarPolicy(c.barraVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    caixa->setLineWrapMode(c.quebraLinhas ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    caixa->setGeometry(Retangulo(c.area));
+    caixa->moveCursor(QTextCursor::Start);
+    PintarCaixa(*caixa, c);
+    return caixa;
+}
+
+QString Recurso(janelas::Figura figura) {
+    switch (figura) {
+        case janelas::Figura::Pintura:
+            return QStringLiteral(":/assets/painting.bmp");
+        case janelas::Figura::Faixa:
+            return QStringLiteral(":/assets/banner.gif");
+        case janelas::Figura::Nenhuma:
+            break;
+    }
+    return {};
+}
+
+// A picture shown unscaled, the control sized to it, with no border.
+QLabel* NovaImagem(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* imagem = new QLabel(pai);
+    Nomear(*imagem, janela, c);
+    imagem->setAttribute(Qt::WA_TranslucentBackground);
+    imagem->setFrameShape(QFrame::NoFrame);
+    // On a screen of 2, 3... device pixels to the pixel, Qt would smooth
+    // the picture when it scales it up; each of its pixels becomes a sharp
+    // square instead. Fractional ratios keep Qt's smoothing.
+    QPixmap figura(Recurso(c.figura));
+    const qreal razao = imagem->devicePixelRatio();
+    if (razao > 1.0 && razao == std::floor(razao)) {
+        figura = figura.scaled(figura.size() * razao, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        figura.setDevicePixelRatio(razao);
+    }
+    imagem->setPixmap(figura);
+    imagem->move(c.area.x, c.area.y);
+    imagem->adjustSize();
+    return imagem;
+}
+
+QWidget* NovaLinha(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
+    auto* linha = new QWidget(pai);
+    Nomear(*linha, janela, c);
+    linha->setAutoFillBackground(true);
+    QPalette paleta = linha->palette();
+    paleta.setColor(QPalette::Window, ParaQColor(c.corTexto, classico::Preto));
+    linha->setPalette(paleta);
+    linha->setGeometry(Retangulo(c.area));
+    return linha;
+}
+
+QTimer* NovoTimer(QObject* dono, const Controle& c) {
+    auto* timer = new QTimer(dono);
+    timer->setObjectName(Nome(c.nome));
+    timer->setInterval(c.intervaloMs);
+    // A coarse timer may fire up to 5% late or early and would stretch a
+    // 60-character reveal; the precise one keeps it near 0.6 s.
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+// Runs a handler whenever a widget receives the focus.
+class AoFocar final : public QObject {
+public:
+    AoFocar(QObject& alvo, std::function<void()> handler) : QObject(&alvo), handler_(std::move(handler)) {
+        alvo.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto == parent() && evento->type() == QEvent::FocusIn) {
+            handler_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+}  // namespace
+
+JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
+    : janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
+                             ParaQColor(descricao.fundo, classico::Preto), dono)) {
+    janela_->setAccessibleName(ParaQString(descricao.nomeAcessivel));
+    janela_->setFont(ParaQFont(descricao.fonte));
+    QWidget* cliente = janela_->Cliente();
+    QWidget* anterior = nullptr;
+    QWidget* primeiro = nullptr;
+    for (const Controle& c : descricao.controles) {
+        const std::string nome(c.nome);
+        QWidget* focavel = nullptr;
+        switch (c.tipo) {
+            case janelas::Tipo::Botao: {
+                auto* botao = NovoBotao(cliente, descricao, c);
+                botoes_.emplace(nome, std::make_unique<qt::Botao>(*botao));
+                focavel = botao;
+                break;
+            }
+            case janelas::Tipo::Caixa:
+                if (!c.multiLinha) {
+                    auto* caixa = NovaLinhaDeTexto(cliente, descricao, c);
+                    caixas_.emplace(nome, std::make_unique<LinhaTexto>(*caixa));
+                    focavel = caixa;
+                } else if (c.alinhamento == janelas::Alinhamento::Centro) {
+                    auto* caixa = NovaAreaCentrada(cliente, descricao, c);
+                    caixas_.emplace(nome, std::make_unique<AreaTexto<QTextEdit>>(*caixa));
+                    focavel = caixa;
+                } else {
+                    auto* caixa = NovaArea(cliente, descricao, c);
+                    caixas_.emplace(nome, std::make_unique<AreaTexto<QPlainTextEdit>>(*caixa));
+                    focavel = caixa;
+                }
+                break;
+            case janelas::Tipo::Rotulo:
+                NovoRotulo(cliente, descricao, c);
+                break;
+            case janelas::Tipo::Imagem:
+                NovaImagem(cliente, descricao, c);
+                break;
+            case janelas::Tipo::Linha:
+                NovaLinha(cliente, descricao, c);
+                break;
+            case janelas::Tipo::Temporizador:
+                temporizadores_.emplace(nome, std::make_unique<qt::Temporizador>(*NovoTimer(janela_, c)));
+                break;
+        }
+        if (focavel == nullptr) {
+            continue;
+        }
+        if (anterior != nullptr) {
+            QWidget::setTabOrder(anterior, focavel);
+        }
+        anterior = focavel;
+        if (primeiro == nullptr && c.habilitado) {
+            primeiro = focavel;
+        }
+    }
+    if (primeiro != nullptr) {
+        primeiro->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+JanelaQt::~JanelaQt() {
+    delete janela_.data();
+}
+
+template <typename W>
+W& JanelaQt::Widget(std::string_view nome) const {
+    auto* w = janela_ != nullptr ? janela_->findChild<W*>(Nome(nome)) : nullptr;
+    if (w == nullptr) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *w;
+}
+
+namespace {
+
+template <typename Mapa>
+auto& Adaptador(Mapa& mapa, std::string_view nome) {
+    const auto it = mapa.find(nome);
+    if (it == mapa.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *it->second;
+}
+
+}  // namespace
+
+toolkit::TextBox& JanelaQt::Caixa(std::string_view nome) {
+    return Adaptador(caixas_, nome);
+}
+
+toolkit::Button& JanelaQt::Botao(std::string_view nome) {
+    return Adaptador(botoes_, nome);
+}
+
+toolkit::Timer& JanelaQt::Temporizador(std::string_view nome) {
+    return Adaptador(temporizadores_, nome);
+}
+
+void JanelaQt::AoClicar(std::string_view botao, std::function<void()> handler) {
+    QObject::connect(&Widget<QPushButton>(botao), &QPushButton::clicked, janela_,
+                     [handler = std::move(handler)] { handler(); });
+}
+
+void JanelaQt::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
+    Widget<CaixaPergunta>(caixa).DefinirFiltro(std::move(filtro), std::move(emCaptura));
+}
+
+void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+    new AoFocar(Widget<QWidget>(caixa), std::move(handler));
+}
+
+void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+    QObject::connect(&Widget<QTimer>(temporizador), &QTimer::timeout, janela_,
+                     [handler = std::move(handler)] { handler(); });
+}
+
+void JanelaQt::Mostrar() {
+    janela_->show();
+}
+
+void JanelaQt::MostrarModal(std::function<void()> aoFechar) {
+    janela_->exec();
+    // The window may be gone by now; nothing of it is touched again.
+    if (aoFechar) {
+        aoFechar();
+    }
+}
+
+void JanelaQt::Fechar() {
+    if (janela_ != nullptr) {
+        janela_->done(0);
+    }
+}
+
+std::unique_ptr<janelas::JanelaViva> KitQt::Criar(const janelas::Janela& descricao,
+                                                  janelas::JanelaViva* dono) {
+    auto* janelaDono = dynamic_cast<JanelaQt*>(dono);
+    return std::make_unique<JanelaQt>(descricao, janelaDono != nullptr ? janelaDono->Widget() : nullptr);
+}
+
+void KitQt::Depois(std::function<void()> acao) {
+    QMetaObject::invokeMethod(qApp, std::move(acao), Qt::QueuedConnection);
+}
+
+void KitQt::EncerrarJa() {
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        janela->hide();
+    }
+    // Leaves every running event loop, the modal ones included.
+    QCoreApplication::exit(0);
+}
+
+}  // namespace morvantis::qt
