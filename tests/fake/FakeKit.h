@@ -1,0 +1,185 @@
+#pragma once
+
+// A scripted stand-in for a toolkit's windows: it builds fake controls from a
+// window description and records what the flow did to each window (shown,
+// shown modally, closed, destroyed), so a flow test reads like the program's
+// story.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FakeToolkit.h"
+#include "Kit.h"
+
+namespace morvantis::fake {
+
+class FakeKit;
+
+template <typename Mapa>
+auto& Achar(Mapa& mapa, std::string_view nome) {
+    const auto it = mapa.find(nome);
+    if (it == mapa.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *it->second;
+}
+
+class FakeJanela final : public janelas::JanelaViva {
+public:
+    FakeJanela(FakeKit& kit, const janelas::Janela& descricao, FakeJanela* dono);
+    ~FakeJanela() override;
+
+    toolkit::TextBox& Caixa(std::string_view nome) override { return Achar(caixas, nome); }
+    toolkit::Button& Botao(std::string_view nome) override { return Achar(botoes, nome); }
+    toolkit::Timer& Temporizador(std::string_view nome) override { return Achar(temporizadores, nome); }
+
+    void AoClicar(std::string_view botao, std::function<void()> handler) override {
+        Achar(botoes, botao);
+        cliques[std::string(botao)] = std::move(handler);
+    }
+    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas f, janelas::EmCaptura) override {
+        Achar(caixas, caixa);
+        filtro = std::move(f);
+    }
+    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override {
+        Achar(caixas, caixa).onFocus = std::move(handler);
+    }
+    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override {
+        Achar(temporizadores, temporizador);
+        pulso = std::move(handler);
+    }
+
+    void Mostrar() override { visivel = true; }
+    void MostrarModal(std::function<void()> aoFechar) override;
+    void Fechar() override;
+
+    // A click as a person makes it: only on an enabled button.
+    void Clicar(const std::string& botao) {
+        if (Achar(botoes, botao).enabled && cliques.count(botao) != 0) {
+            auto handler = cliques.at(botao);
+            handler();
+        }
+    }
+    void Teclar(char32_t tecla) {
+        FakeTextBox& caixa = Achar(caixas, "TxtPergunta");
+        if (filtro) {
+            filtro(tecla);
+        }
+        if (tecla != 0) {
+            caixa.Apply(tecla);
+        }
+    }
+
+    const janelas::Janela& descricao;
+    FakeJanela* dono;
+    Focus foco;
+    std::map<std::string, std::unique_ptr<FakeTextBox>, std::less<>> caixas;
+    std::map<std::string, std::unique_ptr<FakeButton>, std::less<>> botoes;
+    std::map<std::string, std::unique_ptr<FakeTimer>, std::less<>> temporizadores;
+    std::map<std::string, std::function<void()>> cliques;
+    janelas::FiltroTeclas filtro;
+    std::function<void()> pulso;
+    bool visivel = false;
+    bool modal = false;
+    bool fechada = false;
+
+private:
+    FakeKit& kit_;
+};
+
+class FakeKit final : public janelas::Kit {
+public:
+    std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao, janelas::JanelaViva* dono) override {
+        auto janela = std::make_unique<FakeJanela>(*this, descricao, dynamic_cast<FakeJanela*>(dono));
+        historia.push_back("create " + std::string(descricao.nome));
+        return janela;
+    }
+    void Depois(std::function<void()> acao) override { fila.push_back(std::move(acao)); }
+    void EncerrarJa() override {
+        historia.emplace_back("end");
+        encerrado = true;
+        for (FakeJanela* j : vivas) {
+            j->visivel = false;
+        }
+    }
+
+    // Runs what was queued, as the event loop would once a handler returns.
+    void RodarFila() {
+        while (!fila.empty()) {
+            auto acao = std::move(fila.front());
+            fila.pop_front();
+            acao();
+        }
+    }
+    // The living window of that name, or none.
+    FakeJanela* Viva(std::string_view nome) const {
+        for (FakeJanela* j : vivas) {
+            if (j->descricao.nome == nome) {
+                return j;
+            }
+        }
+        return nullptr;
+    }
+
+    std::vector<std::string> historia;
+    std::vector<FakeJanela*> vivas;
+    std::deque<std::function<void()>> fila;
+    // Runs inside a window's modal loop, before MostrarModal returns.
+    std::function<void(FakeJanela&)> enquantoModal;
+    bool encerrado = false;
+};
+
+inline FakeJanela::FakeJanela(FakeKit& kit, const janelas::Janela& d, FakeJanela* o)
+    : descricao(d), dono(o), kit_(kit) {
+    for (const janelas::Controle& c : d.controles) {
+        const std::string nome(c.nome);
+        switch (c.tipo) {
+            case janelas::Tipo::Caixa:
+                caixas.emplace(nome, std::make_unique<FakeTextBox>(nome, foco));
+                caixas.at(nome)->text = std::u16string(c.texto);
+                break;
+            case janelas::Tipo::Botao:
+                botoes.emplace(nome, std::make_unique<FakeButton>(nome, foco, c.habilitado));
+                break;
+            case janelas::Tipo::Temporizador:
+                temporizadores.emplace(nome, std::make_unique<FakeTimer>());
+                break;
+            default:
+                break;
+        }
+    }
+    kit_.vivas.push_back(this);
+}
+
+inline FakeJanela::~FakeJanela() {
+    kit_.historia.push_back("destroy " + std::string(descricao.nome));
+    std::erase(kit_.vivas, this);
+}
+
+inline void FakeJanela::Fechar() {
+    kit_.historia.push_back("close " + std::string(descricao.nome));
+    visivel = false;
+    fechada = true;
+}
+
+// The modal loop is the test's script; the window may be destroyed inside
+// it, so nothing of it is touched afterwards.
+inline void FakeJanela::MostrarModal(std::function<void()> aoFechar) {
+    FakeKit& kit = kit_;
+    kit.historia.push_back("modal " + std::string(descricao.nome));
+    visivel = true;
+    modal = true;
+    if (kit.enquantoModal) {
+        kit.enquantoModal(*this);
+    }
+    if (aoFechar) {
+        aoFechar();
+    }
+}
+
+}  // namespace morvantis::fake
