@@ -1,40 +1,55 @@
 #pragma once
 
 // The toolkit's floor: a bare Qt 6 Widgets window of the main window's size
-// with the same kinds of controls (a label, a line edit, three buttons, a
-// text box) at the same places, and nothing of ours: no look, fonts,
-// pictures or icon.
+// with the same kinds of controls at the same places, read from the main
+// window's description, and nothing of ours: no look, fonts, pictures, icon
+// or key path.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QString>
 #include <QTextEdit>
 #include <QWidget>
+
+#include "Janelas.h"
 
 namespace morvantis::bench {
 
 class JanelaBase final : public QWidget {
 public:
     JanelaBase() {
-        setFixedSize(635, 323);
-        auto* rotulo = new QLabel(QStringLiteral("Digite sua pergunta:"), this);
-        rotulo->move(16, 24);
-        linha_->setGeometry(16, 40, 601, 19);
-        auto* perguntar = new QPushButton(QStringLiteral("Perguntar"), this);
-        perguntar->setGeometry(16, 88, 153, 25);
-        auto* nova = new QPushButton(QStringLiteral("Nova pergunta"), this);
-        nova->setGeometry(240, 88, 153, 25);
-        auto* sair = new QPushButton(QStringLiteral("Sair"), this);
-        sair->setGeometry(464, 88, 153, 25);
-        auto* caixa = new QTextEdit(this);
-        caixa->setGeometry(16, 288, 601, 25);
+        const janelas::Janela& principal = janelas::Principal;
+        setFixedSize(principal.cliente.largura, principal.cliente.altura);
+        for (const janelas::Controle& c : principal.controles) {
+            const QString texto = QString::fromUtf16(c.texto.data(), static_cast<qsizetype>(c.texto.size()));
+            const QRect area(c.area.x, c.area.y, c.area.largura, c.area.altura);
+            switch (c.tipo) {
+                case janelas::Tipo::Rotulo:
+                    (new QLabel(texto, this))->move(area.topLeft());
+                    break;
+                case janelas::Tipo::Botao:
+                    (new QPushButton(texto, this))->setGeometry(area);
+                    break;
+                case janelas::Tipo::Caixa:
+                    if (c.multiLinha) {
+                        (new QTextEdit(this))->setGeometry(area);
+                    } else if (linha_ == nullptr) {
+                        linha_ = new QLineEdit(this);
+                        linha_->setGeometry(area);
+                    }
+                    break;
+                default:
+                    break;
+            }
+        }
         linha_->setFocus();
     }
 
     [[nodiscard]] QLineEdit* Linha() const { return linha_; }
 
 private:
-    QLineEdit* linha_ = new QLineEdit(this);
+    QLineEdit* linha_ = nullptr;
 };
 
 }  // namespace morvantis::bench

@@ -20,10 +20,11 @@
 #include <vector>
 
 #include "Aparencia.h"
+#include "Encerramento.h"
 #include "FrmMain.h"
 #include "JanelaBase.h"
+#include "JanelaQt.h"
 #include "Module1.h"
-#include "QtToolkit.h"
 
 namespace {
 
@@ -172,13 +173,15 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    morvantis::aparencia::AplicarAoPrograma(app);
+    morvantis::qt::AplicarAoPrograma(app);
 
     for (int corrida = 0; corrida < corridas; ++corrida) {
         morvantis::GeradorPadrao gerador;
         morvantis::Module1 modulo(gerador);
-        morvantis::qt::Aplicacao aplicacao;
-        morvantis::FrmMain janela(modulo, aplicacao);
+        morvantis::qt::KitQt kit;
+        morvantis::Encerramento fim(kit);
+        morvantis::FrmMain principal(kit, modulo, fim);
+        QWidget& janela = *morvantis::qt::JanelaQt::De(principal.Janela());
         Mostrar(janela);
         const Controles c{Achar<QLineEdit>(janela, "TxtPergunta"), Achar<QTextEdit>(janela, "TxtResposta"),
                           Achar<QPushButton>(janela, "CmdPergunta"), Achar<QPushButton>(janela, "CmdNova")};

@@ -42,6 +42,8 @@
 #include <thread>
 #include <vector>
 
+#include "Janelas.h"
+
 extern char** environ;
 
 namespace {
@@ -400,8 +402,11 @@ public:
         // A person takes far longer than this to reach the button.
         x_.Esperar(200ms);
         const auto [x, y] = x_.Posicao(entrada.janela);
-        // "Entrar" sits at (240, 296), 81 x 25, inside the 3-pixel frame.
-        x_.Pressionar(x + 3 + 240 + 40, y + 3 + 296 + 12);
+        // The middle of "Entrar", inside the window's frame.
+        const auto& entrar = morvantis::janelas::Entrada.Achar("CmdEntrar")->area;
+        const int moldura = morvantis::janelas::MolduraPixels;
+        x_.Pressionar(x + moldura + entrar.x + entrar.largura / 2,
+                      y + moldura + entrar.y + entrar.altura / 2);
         x_.Esperar(50ms);
         x_.Vigiar();
         const auto clique = Relogio::now();

@@ -85,7 +85,7 @@ void FrmMain::AbrirDialogo(const janelas::Janela& descricao, bool limparAntesDeF
             pergunta.SetText({});
         }
         fechados_.push_back(std::move(dialogo_));
-        kit_.Depois([this] { fechados_.clear(); });
+        kit_.Depois(vida_.Enquanto([this] { fechados_.clear(); }));
     });
     dialogo_->MostrarModal();
 }

@@ -41,6 +41,7 @@ private:
     std::unique_ptr<janelas::JanelaViva> dialogo_;
     // Closed windows wait here until the handler that closed them returns.
     std::vector<std::unique_ptr<janelas::JanelaViva>> fechados_;
+    janelas::Vida vida_;
 };
 
 }  // namespace morvantis

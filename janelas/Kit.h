@@ -55,6 +55,22 @@ public:
     virtual void Fechar() = 0;
 };
 
+// Ties work queued through Kit::Depois to the life of the object that
+// queued it: what is still queued when the object is destroyed never runs.
+class Vida {
+public:
+    [[nodiscard]] std::function<void()> Enquanto(std::function<void()> acao) const {
+        return [vivo = std::weak_ptr<const int>(marca_), acao = std::move(acao)] {
+            if (!vivo.expired()) {
+                acao();
+            }
+        };
+    }
+
+private:
+    std::shared_ptr<const int> marca_ = std::make_shared<const int>(0);
+};
+
 class Kit {
 public:
     virtual ~Kit() = default;

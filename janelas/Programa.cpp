@@ -24,7 +24,7 @@ void Programa::CmdEntrar_Click() {
         return;
     }
     entrada_->Fechar();
-    kit_.Depois([this] { MostrarPrincipal(); });
+    kit_.Depois(vida_.Enquanto([this] { MostrarPrincipal(); }));
 }
 
 void Programa::MostrarPrincipal() {

@@ -39,6 +39,7 @@ private:
     Encerramento fim_;
     std::unique_ptr<janelas::JanelaViva> entrada_;
     std::unique_ptr<FrmMain> principal_;
+    janelas::Vida vida_;
 };
 
 }  // namespace morvantis

@@ -351,10 +351,16 @@ void JanelaQt::Fechar() {
     }
 }
 
+// The program ends through the flow alone. Between "Entrar" and the main
+// window no window is on screen, and Qt would otherwise take that moment for
+// the end of the program.
+KitQt::KitQt() {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
 std::unique_ptr<janelas::JanelaViva> KitQt::Criar(const janelas::Janela& descricao,
                                                   janelas::JanelaViva* dono) {
-    auto* janelaDono = dynamic_cast<JanelaQt*>(dono);
-    return std::make_unique<JanelaQt>(descricao, janelaDono != nullptr ? janelaDono->Widget() : nullptr);
+    return std::make_unique<JanelaQt>(descricao, dono != nullptr ? JanelaQt::De(*dono) : nullptr);
 }
 
 void KitQt::Depois(std::function<void()> acao) {

@@ -27,6 +27,11 @@ public:
 
     // The widget, for tests and the windows opened over this one.
     [[nodiscard]] JanelaFixa* Widget() const { return janela_.data(); }
+    // The widget of a window this kit realised; none for another kit's.
+    [[nodiscard]] static JanelaFixa* De(janelas::JanelaViva& janela) {
+        auto* qt = dynamic_cast<JanelaQt*>(&janela);
+        return qt != nullptr ? qt->Widget() : nullptr;
+    }
 
     toolkit::TextBox& Caixa(std::string_view nome) override;
     toolkit::Button& Botao(std::string_view nome) override;
@@ -55,6 +60,8 @@ private:
 // The Qt side of the windows' boundary.
 class KitQt final : public janelas::Kit {
 public:
+    KitQt();
+
     std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
                                                janelas::JanelaViva* dono) override;
     void Depois(std::function<void()> acao) override;

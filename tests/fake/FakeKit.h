@@ -94,7 +94,8 @@ private:
 
 class FakeKit final : public janelas::Kit {
 public:
-    std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao, janelas::JanelaViva* dono) override {
+    std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
+                                               janelas::JanelaViva* dono) override {
         auto janela = std::make_unique<FakeJanela>(*this, descricao, dynamic_cast<FakeJanela*>(dono));
         historia.push_back("create " + std::string(descricao.nome));
         return janela;

@@ -121,8 +121,8 @@ TEST(Descricoes, ControlsAreInTabOrderInsideTheWindowAndApart) {
             for (std::size_t k = i + 1; k < j->controles.size(); ++k) {
                 const Area& a = c.area;
                 const Area& b = j->controles[k].area;
-                const bool apart = a.x + a.largura <= b.x || b.x + b.largura <= a.x || a.y + a.altura <= b.y ||
-                                   b.y + b.altura <= a.y;
+                const bool apart = a.x + a.largura <= b.x || b.x + b.largura <= a.x ||
+                                   a.y + a.altura <= b.y || b.y + b.altura <= a.y;
                 EXPECT_TRUE(apart || j->controles[k].tipo == Temporizador)
                     << c.nome << " overlaps " << j->controles[k].nome;
             }
@@ -196,7 +196,10 @@ TEST(Descricoes, HelpTextHasItsTwentyOneLines) {
         inicio = fim + 2;
     }
     EXPECT_EQ(linha, 21);
-    EXPECT_TRUE(ajuda.ends_with(u"Divirta-se com seus amigos.\"\r\n"));
+    EXPECT_TRUE(ajuda.starts_with(u"Bem, se você acha que este é um programa que realmente \r\n"));
+    EXPECT_NE(ajuda.find(u"\r\ntecla \";\" e ai começa a digitar as resposta, quando você acabar \r\n"),
+              std::u16string_view::npos);
+    EXPECT_TRUE(ajuda.ends_with(u"\r\nMorvantis. Divirta-se com seus amigos.\"\r\n"));
 }
 
 }  // namespace

@@ -39,9 +39,7 @@ protected:
             janela.Teclar(t);
         }
     }
-    static std::u16string Texto(FakeJanela& janela, const char* caixa) {
-        return janela.Caixa(caixa).Text();
-    }
+    static std::u16string Texto(FakeJanela& janela, const char* caixa) { return janela.Caixa(caixa).Text(); }
 
     fake::FakeKit kit;
     fake::FakeGerador gerador{{0.0}};
@@ -109,7 +107,8 @@ TEST_F(Fluxo, TheTrickPlaysThroughTheMainWindowsControls) {
 // "OK" empties the question box, closes its window and leaves the rest; the
 // window is destroyed only once its handler has returned.
 TEST_F(Fluxo, HelpAndAboutOpenOverTheMainWindowAndOKEmptiesTheQuestion) {
-    for (const auto& [palavra, nome] : {std::pair{U"<ajuda>", "FrmAjuda"}, std::pair{U"<sobre>", "FrmSobre"}}) {
+    for (const auto& [palavra, nome] :
+         {std::pair{U"<ajuda>", "FrmAjuda"}, std::pair{U"<sobre>", "FrmSobre"}}) {
         SCOPED_TRACE(nome);
         fake::FakeKit k;
         fake::FakeGerador g{{0.0}};

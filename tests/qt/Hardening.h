@@ -35,9 +35,12 @@ protected:
         return ticks;
     }
 
-    // Runs the deletions the windows defer to the event loop, as returning
-    // to it would.
-    static void FlushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Runs what the program queued for once its handlers have returned (the
+    // closed windows' destruction), as returning to the event loop would.
+    static void FlushDeletions() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // A key whose character QTest cannot type (it knows only Latin-1 keys):
     // a press that carries just its text, as a layout of that script sends.
@@ -46,7 +49,7 @@ protected:
         QCoreApplication::sendEvent(box, &press);
     }
 
-    const EstadoJogo& State() const { return window.Jogo().Estado(); }
+    const EstadoJogo& State() const { return principal.Jogo().Estado(); }
     std::u16string Box() const { return box->text().toStdU16String(); }
     std::u16string Answer() const { return answer->toPlainText().toStdU16String(); }
 };

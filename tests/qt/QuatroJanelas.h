@@ -1,42 +1,43 @@
 #pragma once
 
-// Each of the four windows built on its own, as the program builds it, for
-// tests that look at all of them alike. Rows of a parameterised test name a
-// window by its object name.
+// Each of the four window descriptions realised on its own by the Qt kit,
+// for tests that look at all of them alike. Rows of a parameterised test
+// name a window by its object name.
 
-#include <QString>
 #include <memory>
 #include <string>
 
-#include "Aparencia.h"
-#include "FakeToolkit.h"
-#include "FrmAjuda.h"
-#include "FrmEntrada.h"
-#include "FrmMain.h"
-#include "FrmSobre.h"
+#include "JanelaQt.h"
+#include "Janelas.h"
 
 namespace morvantis::testing {
 
+// A realised window, owned and used like a pointer to its widget.
+class JanelaDeTeste {
+public:
+    explicit JanelaDeTeste(const janelas::Janela& d)
+        : descricao(&d), viva_(std::make_unique<qt::JanelaQt>(d, nullptr)) {}
+
+    qt::JanelaFixa* get() const { return viva_->Widget(); }
+    qt::JanelaFixa* operator->() const { return get(); }
+
+    const janelas::Janela* descricao;
+
+private:
+    std::unique_ptr<qt::JanelaQt> viva_;
+};
+
 class QuatroJanelas {
 public:
-    std::unique_ptr<aparencia::JanelaFixa> Criar(const std::string& nome) {
-        if (nome == "FrmEntrada") {
-            return std::make_unique<FrmEntrada>([] {}, [] {});
+    static const janelas::Janela& Descricao(const std::string& nome) {
+        for (const janelas::Janela* j : janelas::Todas) {
+            if (j->nome == nome) {
+                return *j;
+            }
         }
-        if (nome == "FrmMain") {
-            return std::make_unique<FrmMain>(modulo, aplicacao);
-        }
-        if (nome == "FrmAjuda") {
-            return std::make_unique<FrmAjuda>(pergunta);
-        }
-        return std::make_unique<FrmSobre>(pergunta);
+        throw std::out_of_range(nome);
     }
-
-    fake::Focus foco;
-    fake::FakeTextBox pergunta{"TxtPergunta", foco};
-    fake::FakeGerador gerador{{0.0}};
-    Module1 modulo{gerador};
-    qt::Aplicacao aplicacao;
+    JanelaDeTeste Criar(const std::string& nome) { return JanelaDeTeste(Descricao(nome)); }
 };
 
 #define MORVANTIS_PARA_AS_QUATRO_JANELAS(suite)                                                  \

@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "Encerramento.h"
 #include "FakeToolkit.h"
 #include "FrmMain.h"
+#include "JanelaQt.h"
 
 namespace morvantis::testing {
 
@@ -36,6 +38,24 @@ inline void Commit(QWidget* widget, const QString& text, const QString& preedit 
 // Waits until `done` holds, processing events, for at most `ms`.
 inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
     return QTest::qWaitFor(done, ms);
+}
+
+// Runs `action` once a modal window of that name is open, inside its event
+// loop: for a window the program opens from its event queue.
+inline void WhenOpens(const char* name, std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, qApp,
+                     [poll, name = QString::fromLatin1(name), action = std::move(action)] {
+                         QWidget* modal = QApplication::activeModalWidget();
+                         if (modal == nullptr || modal->objectName() != name || !poll->isActive()) {
+                             return;
+                         }
+                         poll->stop();
+                         poll->deleteLater();
+                         action(modal);
+                     });
+    poll->start();
 }
 
 // Runs `action` inside the next modal window's event loop.
@@ -66,8 +86,10 @@ protected:
 
     fake::FakeGerador gerador{{0.0}};
     Module1 modulo{gerador};
-    qt::Aplicacao aplicacao;
-    FrmMain window{modulo, aplicacao};
+    qt::KitQt kit;
+    Encerramento fim{kit};
+    FrmMain principal{kit, modulo, fim};
+    qt::JanelaFixa& window = *qt::JanelaQt::De(principal.Janela());
     QLineEdit* box = Find<QLineEdit>(window, "TxtPergunta");
     QTextEdit* answer = Find<QTextEdit>(window, "TxtResposta");
     QPushButton* perguntar = Find<QPushButton>(window, "CmdPergunta");

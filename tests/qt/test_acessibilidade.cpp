@@ -13,7 +13,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "Programa.h"
 #include "QuatroJanelas.h"
+#include "WindowTest.h"
 
 namespace morvantis::testing {
 namespace {
@@ -81,72 +83,74 @@ TEST(KeyboardAlone, EnterAskForHelpPlayTheTrickAndLeave) {
         const QWidget* w = QApplication::focusWidget();
         return w != nullptr ? w->objectName().toStdString() : std::string("(none)");
     };
-    QuatroJanelas janelas;
-
-    bool entrou = false;
-    // Entrar destroys its window, as the program's start-up expects.
-    QPointer<FrmEntrada> entrada = new FrmEntrada([&] { entrou = true; }, [] {});
-    entrada->show();
+    fake::FakeGerador gerador{{0.0}};
+    qt::KitQt kit;
+    Programa programa{kit, gerador};
+    programa.Iniciar();
+    QWidget* entrada = qt::JanelaQt::De(*programa.Entrada());
     ASSERT_TRUE(QTest::qWaitForWindowActive(entrada));
     EXPECT_EQ(foco(), "CmdEntrar");
     tecla(Qt::Key_Tab);
     EXPECT_EQ(foco(), "CmdSair");
     tecla(Qt::Key_Tab);
     EXPECT_EQ(foco(), "CmdEntrar");
-    tecla(Qt::Key_Space);
-    EXPECT_TRUE(entrou);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(entrada.isNull());
 
-    FrmMain principal(janelas.modulo, janelas.aplicacao);
-    principal.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&principal));
-    EXPECT_EQ(foco(), "TxtPergunta");
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("<ajuda>"));
-    tecla(Qt::Key_Tab);
-    EXPECT_EQ(foco(), "CmdPergunta");
-    bool ajudou = false;
-    QTimer::singleShot(0, qApp, [&] {
-        QWidget* ajuda = QApplication::activeModalWidget();
-        ASSERT_NE(ajuda, nullptr);
-        EXPECT_EQ(ajuda->objectName(), QStringLiteral("FrmAjuda"));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ajuda; }));
-        EXPECT_EQ(foco(), "Text1");
+    // The main window opens from the event queue once "Entrar" has returned;
+    // the rest runs inside its modal loop, which "Sair" ends.
+    bool jogou = false;
+    WhenOpens("FrmMain", [&](QWidget* principal) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == principal; }));
+        EXPECT_EQ(foco(), "TxtPergunta");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("<ajuda>"));
         tecla(Qt::Key_Tab);
-        EXPECT_EQ(foco(), "CmdOK");
+        EXPECT_EQ(foco(), "CmdPergunta");
+        bool ajudou = false;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget* ajuda = QApplication::activeModalWidget();
+            ASSERT_NE(ajuda, nullptr);
+            EXPECT_EQ(ajuda->objectName(), QStringLiteral("FrmAjuda"));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ajuda; }));
+            EXPECT_EQ(foco(), "Text1");
+            tecla(Qt::Key_Tab);
+            EXPECT_EQ(foco(), "CmdOK");
+            tecla(Qt::Key_Space);
+            ajudou = true;
+        });
         tecla(Qt::Key_Space);
-        ajudou = true;
+        EXPECT_TRUE(ajudou);
+        auto* caixa = principal->findChild<QLineEdit*>(QStringLiteral("TxtPergunta"));
+        EXPECT_TRUE(caixa->text().isEmpty()) << "the help's OK empties the question";
+
+        // A window manager hands the focus back to the main window once the
+        // help has gone; the offscreen platform has none, so the test does.
+        principal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == principal; }));
+        caixa->setFocus(Qt::OtherFocusReason);  // as a click would; Shift+Tab below does the same
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Backtab);
+        EXPECT_EQ(foco(), "TxtPergunta");
+        QTest::keyClicks(caixa, QStringLiteral(";sim"));
+        tecla(Qt::Key_Return);
+        QTest::keyClicks(caixa, QStringLiteral("e, vou?"));
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Space);
+        auto* resposta = principal->findChild<QTextEdit*>(QStringLiteral("TxtResposta"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return foco() == "CmdNova"; }));
+        EXPECT_EQ(resposta->toPlainText(), QStringLiteral("sim"));
+        tecla(Qt::Key_Space);
+        EXPECT_EQ(foco(), "TxtPergunta");
+        EXPECT_TRUE(resposta->toPlainText().isEmpty());
+
+        tecla(Qt::Key_Tab);
+        tecla(Qt::Key_Tab);
+        EXPECT_EQ(foco(), "CmdSair");
+        jogou = true;
+        tecla(Qt::Key_Space);
     });
     tecla(Qt::Key_Space);
-    EXPECT_TRUE(ajudou);
-    auto* caixa = principal.findChild<QLineEdit*>(QStringLiteral("TxtPergunta"));
-    EXPECT_TRUE(caixa->text().isEmpty()) << "the help's OK empties the question";
-
-    // A window manager hands the focus back to the main window once the
-    // help has gone; the offscreen platform has none, so the test does.
-    principal.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &principal; }));
-    caixa->setFocus(Qt::OtherFocusReason);  // as a click would; Shift+Tab below does the same
-    tecla(Qt::Key_Tab);
-    tecla(Qt::Key_Backtab);
-    EXPECT_EQ(foco(), "TxtPergunta");
-    QTest::keyClicks(caixa, QStringLiteral(";sim"));
-    tecla(Qt::Key_Return);
-    QTest::keyClicks(caixa, QStringLiteral("e, vou?"));
-    tecla(Qt::Key_Tab);
-    tecla(Qt::Key_Space);
-    auto* resposta = principal.findChild<QTextEdit*>(QStringLiteral("TxtResposta"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return foco() == "CmdNova"; }));
-    EXPECT_EQ(resposta->toPlainText(), QStringLiteral("sim"));
-    tecla(Qt::Key_Space);
-    EXPECT_EQ(foco(), "TxtPergunta");
-    EXPECT_TRUE(resposta->toPlainText().isEmpty());
-
-    tecla(Qt::Key_Tab);
-    tecla(Qt::Key_Tab);
-    EXPECT_EQ(foco(), "CmdSair");
-    tecla(Qt::Key_Space);
-    EXPECT_TRUE(janelas.aplicacao.Encerrada());
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "exit status";
+    EXPECT_TRUE(jogou);
+    EXPECT_TRUE(programa.Fim().Encerrado());
 }
 
 MORVANTIS_PARA_AS_QUATRO_JANELAS(Acessibilidade);

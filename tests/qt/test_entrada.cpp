@@ -1,8 +1,8 @@
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 
-#include "FrmEntrada.h"
 #include "Programa.h"
 #include "WindowTest.h"
 
@@ -13,10 +13,9 @@ class EntryWindow : public ::testing::Test {
 protected:
     EntryWindow() {
         programa.Iniciar();
-        entrada = programa.Entrada();
+        entrada = qt::JanelaQt::De(*programa.Entrada());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(entrada));
     }
-    ~EntryWindow() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Enters with `press` from inside the program's own event loop, as a
     // person would, looks at the main window from inside its modal loop,
@@ -24,7 +23,7 @@ protected:
     void EnterAndLook(const std::function<void()>& press, const std::function<void(QWidget*)>& look) {
         bool looked = false;
         QTimer::singleShot(0, qApp, [&] {
-            WhenModalOpens([&](QWidget* modal) {
+            WhenOpens("FrmMain", [&](QWidget* modal) {
                 look(modal);
                 looked = true;
                 QTest::mouseClick(Find<QPushButton>(*modal, "CmdSair"), Qt::LeftButton);
@@ -36,8 +35,9 @@ protected:
     }
 
     fake::FakeGerador gerador{{0.0}};
-    Programa programa{gerador};
-    QPointer<FrmEntrada> entrada;
+    qt::KitQt kit;
+    Programa programa{kit, gerador};
+    QPointer<qt::JanelaFixa> entrada;
 };
 
 TEST_F(EntryWindow, LaunchShowsOnlyTheEntryWindowWithTheFocusOnEntrar) {
@@ -45,20 +45,11 @@ TEST_F(EntryWindow, LaunchShowsOnlyTheEntryWindowWithTheFocusOnEntrar) {
     EXPECT_EQ(entrada->size(), QSize(437, 338));
     EXPECT_EQ(entrada->Cliente()->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>(*entrada, "CmdEntrar"));
-    EXPECT_EQ(Find<QPushButton>(*entrada, "CmdEntrar")->geometry(), QRect(240, 296, 81, 25));
-    EXPECT_EQ(Find<QPushButton>(*entrada, "CmdSair")->geometry(), QRect(336, 296, 81, 25));
-    EXPECT_EQ(Find<QLabel>(*entrada, "Image1")->geometry(), QRect(8, 8, 219, 315))
-        << "the painting, unscaled";
-    EXPECT_EQ(Find<QLabel>(*entrada, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(gerador.seeds.empty()) << "nothing is seeded before the main window exists";
 }
 
 TEST_F(EntryWindow, WarningWrapsInsideItsLabelInTheVerdanaStandIn) {
     auto* aviso = Find<QLabel>(*entrada, "Label2");
-    EXPECT_EQ(aviso->text().size(), 365);
-    EXPECT_TRUE(aviso->text().endsWith(QStringLiteral("palavras de Morvantis.")));
-    EXPECT_EQ(aviso->geometry(), QRect(240, 24, 185, 185));
-    EXPECT_TRUE(aviso->wordWrap());
     const QFontInfo font(aviso->font());
     EXPECT_TRUE(font.family() == QStringLiteral("Verdana") || font.family() == QStringLiteral("DejaVu Sans"))
         << font.family().toStdString();
@@ -71,25 +62,31 @@ TEST_F(EntryWindow, WarningWrapsInsideItsLabelInTheVerdanaStandIn) {
 
 TEST_F(EntryWindow, SairEndsWithoutCreatingTheMainWindow) {
     QTest::mouseClick(Find<QPushButton>(*entrada, "CmdSair"), Qt::LeftButton);
-    EXPECT_TRUE(programa.App().Encerrada());
+    EXPECT_TRUE(programa.Fim().Encerrado());
     EXPECT_FALSE(entrada->isVisible());
     EXPECT_EQ(programa.Principal(), nullptr);
     EXPECT_TRUE(gerador.seeds.empty());
 }
 
-TEST_F(EntryWindow, EntrarHidesTheEntryWindowThenOpensTheMainWindowSeededOnce) {
+// Nothing of the entry window is left once the main window shows: no hidden
+// window a screen reader would still list, with a second "Sair".
+TEST_F(EntryWindow, EntrarDestroysTheEntryWindowBeforeTheMainWindowShowsSeededOnce) {
     EnterAndLook([&] { QTest::mouseClick(Find<QPushButton>(*entrada, "CmdEntrar"), Qt::LeftButton); },
                  [&](QWidget* modal) {
-                     ASSERT_NE(modal, nullptr);
-                     EXPECT_EQ(modal->objectName(), QStringLiteral("FrmMain"));
                      EXPECT_EQ(modal->parentWidget(), nullptr) << "no owner window";
-                     EXPECT_FALSE(entrada->isVisible()) << "the entry window left the screen first";
+                     EXPECT_TRUE(entrada.isNull()) << "destroyed before the main window's loop started";
+                     for (const QWidget* w : QApplication::allWidgets()) {
+                         EXPECT_NE(w->window()->objectName(), QStringLiteral("FrmEntrada"));
+                     }
+                     QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+                     for (int i = 0; i < app->childCount(); ++i) {
+                         EXPECT_NE(app->child(i)->text(QAccessible::Name),
+                                   QStringLiteral("Morvantis: entrada"));
+                     }
                      EXPECT_EQ(gerador.seeds.size(), 1u);
                      EXPECT_EQ(modal->focusWidget(), Find<QLineEdit>(*modal, "TxtPergunta"));
                  });
-    EXPECT_TRUE(programa.App().Encerrada()) << "leaving the main window ends the program";
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(entrada.isNull()) << "the entry window is destroyed once its handler returned";
+    EXPECT_TRUE(programa.Fim().Encerrado()) << "leaving the main window ends the program";
     EXPECT_EQ(gerador.seeds.size(), 1u);
 }
 

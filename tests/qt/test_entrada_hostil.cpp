@@ -277,7 +277,7 @@ TEST_F(Hostile, SairWithTicksKeysAndClicksStillQueuedRunsNothingMore) {
     QCoreApplication::sendPostedEvents();
     QTest::qWait(30);  // and any tick a restarted timer would bring
 
-    EXPECT_TRUE(aplicacao.Encerrada());
+    EXPECT_TRUE(fim.Encerrado());
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(answer->toPlainText(), QStringLiteral("sim"))

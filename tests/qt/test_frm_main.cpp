@@ -25,29 +25,6 @@ TEST_F(MainWindow, OpensReadyForAQuestion) {
     EXPECT_EQ(gerador.seeds.size(), 1u) << "loading the window seeds the generator once";
 }
 
-TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(window.size(), QSize(641, 329)) << "635 x 323 inside a 3-pixel frame";
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "cannot be resized";
-    EXPECT_EQ(sair->geometry(), QRect(464, 88, 153, 25));
-    EXPECT_EQ(nova->geometry(), QRect(240, 88, 153, 25));
-    EXPECT_EQ(perguntar->geometry(), QRect(16, 88, 153, 25));
-    EXPECT_EQ(box->geometry(), QRect(16, 40, 601, 19));
-    EXPECT_EQ(answer->geometry(), QRect(16, 288, 601, 25));
-    auto* label = Find<QLabel>(window, "Label1");
-    EXPECT_EQ(label->pos(), QPoint(16, 24));
-    EXPECT_EQ(label->text(), QStringLiteral("Digite sua pergunta:"));
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << "caption not clipped";
-    for (auto* button : {perguntar, nova, sair}) {
-        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
-        EXPECT_FALSE(button->autoDefault()) << "Enter presses no button";
-        EXPECT_EQ(button->accessibleName(), button->text());
-    }
-    EXPECT_EQ(box->accessibleName(), QStringLiteral("Pergunta"));
-    EXPECT_EQ(answer->accessibleName(), QStringLiteral("Resposta"));
-    EXPECT_EQ(box->font().pixelSize(), 11) << "the 8-point dialog font";
-}
-
 TEST_F(MainWindow, ColoursAreTheClassicSchemeWhateverTheDesktop) {
     const QColor grey(212, 208, 200);
     EXPECT_EQ(window.Cliente()->palette().color(QPalette::Window), QColor(Qt::black));
@@ -92,7 +69,7 @@ TEST_F(MainWindow, SecretAnswerWithDeadKeyAccentsIsRevealed) {
 TEST_F(MainWindow, InputMethodCommitOfSeveralCharactersIsOneKeystrokeEach) {
     Commit(box, QStringLiteral(";ação"));
     EXPECT_EQ(box->text(), Phrase1.left(4));
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"ação");
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"ação");
 }
 
 TEST_F(MainWindow, PendingDeadKeyIsDrawnOnlyOutsideACapture) {
@@ -128,15 +105,15 @@ TEST_F(MainWindow, KeysWithoutACharacterNeverReachTheCapture) {
     Key(Qt::Key_Delete);
     Key(Qt::Key_Home);
     Key(Qt::Key_F5);
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc");
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"abc");
     EXPECT_EQ(box->text(), QStringLiteral("Mes").remove(2, 1)) << "Delete acted on the box itself";
     Key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc\x01") << "Ctrl+A is captured, not select-all";
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"abc\x01") << "Ctrl+A is captured, not select-all";
     EXPECT_EQ(box->text(), Phrase1.left(4));
     EXPECT_EQ(box->cursorPosition(), 4);
     EXPECT_TRUE(box->selectedText().isEmpty());
     Key(Qt::Key_Escape);
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"abc\x01\x1b");
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"abc\x01\x1b");
     EXPECT_TRUE(window.isVisible()) << "Escape never closes the window";
 }
 
@@ -146,7 +123,7 @@ TEST_F(MainWindow, PasteNeverLandsInTheBoxDuringACapture) {
     Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(box->text(), Phrase1.left(2));
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"a\x16");
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"a\x16");
     Key(Qt::Key_Return);
     box->clear();
     Key(Qt::Key_V, Qt::ControlModifier);
@@ -212,7 +189,7 @@ TEST_F(MainWindow, SairEndsAtOnceEvenWithTicksPending) {
     Type(QStringLiteral("Vou?"));
     Click(perguntar);
     ASSERT_TRUE(WaitFor([this] { return !answer->toPlainText().isEmpty(); }));
-    aplicacao.EndNow();
+    fim.EndNow();
     const QString shown = answer->toPlainText();
     QTest::qWait(50);
     EXPECT_EQ(answer->toPlainText(), shown) << "no tick runs after the end";
@@ -222,7 +199,7 @@ TEST_F(MainWindow, SairEndsAtOnceEvenWithTicksPending) {
 
 TEST_F(MainWindow, SairButtonEndsTheProgram) {
     Click(sair);
-    EXPECT_TRUE(aplicacao.Encerrada());
+    EXPECT_TRUE(fim.Encerrado());
     EXPECT_FALSE(window.isVisible());
 }
 

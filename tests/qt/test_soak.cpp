@@ -4,8 +4,6 @@
 
 #include <cstdio>
 
-#include "FrmAjuda.h"
-#include "FrmSobre.h"
 #include "Hardening.h"
 
 namespace morvantis::testing {
@@ -77,8 +75,8 @@ TEST_F(Soak, TenThousandQuestionsAndAThousandOfEachWindowLeaveNothingBehind) {
         static_cast<long long>(last.widgets), static_cast<long long>(last.objects));
     EXPECT_EQ(wrong, 0) << "cycles that did not mask, reveal \"sim\" and clear";
     EXPECT_EQ(last, first);
-    EXPECT_TRUE(window.findChildren<FrmAjuda*>().isEmpty());
-    EXPECT_TRUE(window.findChildren<FrmSobre*>().isEmpty());
+    EXPECT_TRUE(window.findChildren<QWidget*>(QStringLiteral("FrmAjuda")).isEmpty());
+    EXPECT_TRUE(window.findChildren<QWidget*>(QStringLiteral("FrmSobre")).isEmpty());
     EXPECT_EQ(State().Mascarados, 0);
 
     // Still plays the trick after all that.

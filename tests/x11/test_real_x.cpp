@@ -12,8 +12,10 @@
 #include <QTest>
 
 #include "Aparencia.h"
+#include "Encerramento.h"
 #include "FakeToolkit.h"
 #include "FrmMain.h"
+#include "JanelaQt.h"
 
 namespace morvantis::testing {
 namespace {
@@ -49,8 +51,10 @@ protected:
 
     fake::FakeGerador gerador{{0.0}};
     Module1 modulo{gerador};
-    qt::Aplicacao aplicacao;
-    FrmMain window{modulo, aplicacao};
+    qt::KitQt kit;
+    Encerramento fim{kit};
+    FrmMain principal{kit, modulo, fim};
+    qt::JanelaFixa& window = *qt::JanelaQt::De(principal.Janela());
 };
 
 TEST_F(RealX, WindowHasNoDecorationsStaysOutOfTheTaskbarAndIsCentred) {
@@ -70,10 +74,10 @@ TEST_F(RealX, DeadKeyAccentsAreCapturedAndNeverShown) {
     auto* box = window.findChild<QLineEdit*>(QStringLiteral("TxtPergunta"));
     ASSERT_TRUE(box->hasFocus());
     Xdotool({"semicolon", "n", "dead_tilde", "a", "o", "space", "dead_acute", "e", "ccedilla"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Jogo().Estado().Resposta.size() == 6; }, 5000))
-        << "captured so far: " << QString::fromStdU16String(window.Jogo().Estado().Resposta).toStdString()
+    ASSERT_TRUE(QTest::qWaitFor([&] { return principal.Jogo().Estado().Resposta.size() == 6; }, 5000))
+        << "captured so far: " << QString::fromStdU16String(principal.Jogo().Estado().Resposta).toStdString()
         << ", box: " << box->text().toStdString();
-    EXPECT_EQ(window.Jogo().Estado().Resposta, u"não éç");
+    EXPECT_EQ(principal.Jogo().Estado().Resposta, u"não éç");
     EXPECT_EQ(box->text(), QStringLiteral("Mestre"));
     Xdotool({"Return", "question"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return box->text().endsWith(QLatin1Char('?')); }, 5000));
@@ -86,6 +90,6 @@ TEST_F(RealX, DeadKeyAccentsAreCapturedAndNeverShown) {
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    morvantis::aparencia::AplicarAoPrograma(app);
+    morvantis::qt::AplicarAoPrograma(app);
     return RUN_ALL_TESTS();
 }
