@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvantis"));
+    QApplication::setApplicationName(QStringLiteral(MORVANTIS_PRODUTO));
     QApplication::setApplicationVersion(QStringLiteral(MORVANTIS_VERSAO));
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.morvantis.Morvantis"));

@@ -159,5 +159,20 @@ TEST_F(Fluxo, NothingRunsAfterSairNotEvenWhatWasAlreadyQueued) {
     });
 }
 
+// The main window opens from the event queue; a program gone by then (its
+// toolkit closing down) opens nothing and touches nothing of itself.
+TEST(FluxoVida, WorkQueuedByAProgramThatIsGoneNeverRuns) {
+    fake::FakeKit kit;
+    fake::FakeGerador gerador{{0.0}};
+    {
+        Programa programa{kit, gerador};
+        programa.Iniciar();
+        kit.Viva("FrmEntrada")->Clicar("CmdEntrar");
+    }
+    ASSERT_EQ(kit.fila.size(), 1u);
+    kit.RodarFila();
+    EXPECT_EQ(std::count(kit.historia.begin(), kit.historia.end(), "create FrmMain"), 0);
+}
+
 }  // namespace
 }  // namespace morvantis

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvantis"));
+    QApplication::setApplicationName(QStringLiteral(MORVANTIS_PRODUTO));
     morvantis::qt::AplicarAoPrograma(app);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshEventLoop);
     return RUN_ALL_TESTS();

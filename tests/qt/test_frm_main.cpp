@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include "Janelas.h"
 #include "WindowTest.h"
 
 namespace morvantis::testing {
@@ -25,17 +26,21 @@ TEST_F(MainWindow, OpensReadyForAQuestion) {
     EXPECT_EQ(gerador.seeds.size(), 1u) << "loading the window seeds the generator once";
 }
 
+// The colours drawn on screen, not only the palette asked for.
 TEST_F(MainWindow, ColoursAreTheClassicSchemeWhateverTheDesktop) {
-    const QColor grey(212, 208, 200);
-    EXPECT_EQ(window.Cliente()->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(box->palette().color(QPalette::Base), grey);
-    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
-    EXPECT_EQ(answer->palette().color(QPalette::Base), grey);
-    EXPECT_EQ(Find<QLabel>(window, "Label1")->palette().color(QPalette::WindowText), QColor(Qt::white));
+    const auto cor = [](const janelas::Cor& c) { return QColor(c.rgb.r, c.rgb.g, c.rgb.b); };
+    const janelas::Area caixa = janelas::Principal.Achar("TxtPergunta")->area;
+    const janelas::Area nova = janelas::Principal.Achar("CmdNova")->area;
+    const janelas::Area respostaArea = janelas::Principal.Achar("TxtResposta")->area;
+    const QPoint cliente = window.Cliente()->pos();
 
     const QImage picture = window.grab().toImage();
-    EXPECT_EQ(picture.pixelColor(320, 200), QColor(Qt::black)) << "the empty band shows the black ground";
-    EXPECT_EQ(picture.pixelColor(3 + 300, 3 + 49), grey) << "inside the question box";
+    const QPoint faixa = cliente + QPoint(nova.x, (nova.y + nova.altura + respostaArea.y) / 2);
+    EXPECT_EQ(picture.pixelColor(faixa), cor(janelas::Principal.fundo))
+        << "the empty band shows the black ground";
+    const QPoint dentro = cliente + QPoint(caixa.x + caixa.largura / 2, caixa.y + caixa.altura / 2);
+    EXPECT_EQ(picture.pixelColor(dentro), cor(janelas::Principal.Achar("TxtPergunta")->corFundo))
+        << "inside the question box";
 }
 
 TEST_F(MainWindow, SecretAnswerWithDeadKeyAccentsIsRevealed) {
