@@ -13,10 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "Encerramento.h"
-#include "FakeToolkit.h"
-#include "FrmMain.h"
-#include "JanelaQt.h"
+#include "JanelaPrincipal.h"
 
 namespace morvantis::testing {
 
@@ -68,7 +65,7 @@ inline void WhenModalOpens(std::function<void(QWidget*)> action) {
 }
 
 // A main window on a generator that always draws entry 1.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected JanelaPrincipal {
 protected:
     MainWindowTest() {
         window.show();
@@ -84,12 +81,6 @@ protected:
         return WaitFor([this] { return nova->isEnabled(); });
     }
 
-    fake::FakeGerador gerador{{0.0}};
-    Module1 modulo{gerador};
-    qt::KitQt kit;
-    Encerramento fim{kit};
-    FrmMain principal{kit, modulo, fim};
-    qt::JanelaFixa& window = *qt::JanelaQt::De(principal.Janela());
     QLineEdit* box = Find<QLineEdit>(window, "TxtPergunta");
     QTextEdit* answer = Find<QTextEdit>(window, "TxtResposta");
     QPushButton* perguntar = Find<QPushButton>(window, "CmdPergunta");

@@ -12,10 +12,7 @@
 #include <QTest>
 
 #include "Aparencia.h"
-#include "Encerramento.h"
-#include "FakeToolkit.h"
-#include "FrmMain.h"
-#include "JanelaQt.h"
+#include "JanelaPrincipal.h"
 
 namespace morvantis::testing {
 namespace {
@@ -40,7 +37,7 @@ void Xdotool(const QStringList& keys) {
     ASSERT_EQ(xdotool.exitCode(), 0);
 }
 
-class RealX : public ::testing::Test {
+class RealX : public ::testing::Test, protected JanelaPrincipal {
 protected:
     RealX() {
         window.show();
@@ -48,13 +45,6 @@ protected:
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-
-    fake::FakeGerador gerador{{0.0}};
-    Module1 modulo{gerador};
-    qt::KitQt kit;
-    Encerramento fim{kit};
-    FrmMain principal{kit, modulo, fim};
-    qt::JanelaFixa& window = *qt::JanelaQt::De(principal.Janela());
 };
 
 TEST_F(RealX, WindowHasNoDecorationsStaysOutOfTheTaskbarAndIsCentred) {
