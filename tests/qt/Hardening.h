@@ -12,8 +12,7 @@ namespace morvantis::testing {
 
 class HardeningTest : public MainWindowTest {
 protected:
-    static constexpr std::u16string_view Phrase1 =
-        u"Mestre maravilhoso, idolatrado por toda humanidade, peço-lhe... ";
+    const std::u16string Phrase1 = PrimeiraInvocacao();
 
     // One reveal tick, now. The timer gets the very QTimerEvent its expiry
     // would bring, so QTimer::timeout and the window's handler run as in the

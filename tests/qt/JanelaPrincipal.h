@@ -11,6 +11,16 @@
 
 namespace morvantis::testing {
 
+// Entry 1 of each phrase table, as the game draws it.
+inline std::u16string PrimeiraInvocacao() {
+    fake::FakeGerador gerador{{0.0}};
+    return Module1(gerador).SortearInvocacao();
+}
+inline std::u16string PrimeiroDesaforo() {
+    fake::FakeGerador gerador{{0.0}};
+    return Module1(gerador).SortearDesaforo();
+}
+
 struct JanelaPrincipal {
     fake::FakeGerador gerador{{0.0}};
     Module1 modulo{gerador};

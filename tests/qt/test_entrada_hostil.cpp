@@ -11,7 +11,7 @@
 namespace morvantis::testing {
 namespace {
 
-constexpr std::u16string_view Complaint = u"Você não quer que eu adivinhe a sua pergunta!";
+constexpr std::u16string_view Complaint = Oraculo::PerguntaVazia;
 
 // A megabyte of text with the trigger, an accent and a character outside the
 // 16-bit range in every run of six units.

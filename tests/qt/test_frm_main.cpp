@@ -4,12 +4,13 @@
 #include <QSignalSpy>
 
 #include "Janelas.h"
+#include "QtToolkit.h"
 #include "WindowTest.h"
 
 namespace morvantis::testing {
 namespace {
 
-const QString Phrase1 = QStringLiteral("Mestre maravilhoso, idolatrado por toda humanidade, peço-lhe... ");
+const QString Phrase1 = QString::fromStdU16String(PrimeiraInvocacao());
 
 using MainWindow = MainWindowTest;
 
@@ -159,11 +160,11 @@ TEST_F(MainWindow, QuestionWithoutTheTriggerGetsAnInsultAndAnEmptyOneTheComplain
     Type(QStringLiteral("Vou ficar rico?"));
     Click(perguntar);
     ASSERT_TRUE(RevealFinished());
-    EXPECT_EQ(answer->toPlainText(), QStringLiteral("Sai fora curioso, aqui você não tem vez..."));
+    EXPECT_EQ(answer->toPlainText(), QString::fromStdU16String(PrimeiroDesaforo()));
     Click(nova);
     Click(perguntar);
     ASSERT_TRUE(RevealFinished());
-    EXPECT_EQ(answer->toPlainText(), QStringLiteral("Você não quer que eu adivinhe a sua pergunta!"));
+    EXPECT_EQ(answer->toPlainText(), qt::ParaQString(Oraculo::PerguntaVazia));
 }
 
 TEST_F(MainWindow, LongReplyWrapsCentredAndScrolls) {
