@@ -1,0 +1,116 @@
+// The trick played through every way a browser delivers text: the secret
+// never shows in the question box, not for a moment, and comes back whole.
+
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { CELULAR, PERGUNTA, abrir, abrirNavegador, entrar, perguntar, servir, textoVisivel } from "./pagina.mjs";
+
+const SEGREDO = "não é 👍";
+const QUESTAO = " vai chover?";
+
+let servidor;
+let navegador;
+before(async () => {
+  servidor = await servir();
+  navegador = await abrirNavegador();
+});
+after(async () => {
+  await navegador?.close();
+  await servidor?.fechar();
+});
+
+const cdp = (pagina) => pagina.createCDPSession();
+const tecla = async (sessao, texto) => {
+  await sessao.send("Input.dispatchKeyEvent", { type: "keyDown", key: texto, text: texto, unmodifiedText: texto });
+  await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: texto });
+};
+const palavras = (texto) => texto.match(/ ?[^ ]+| /gu);
+
+// Each way sends a piece of text; `olhar` runs after every step the page
+// can draw, mid-composition included.
+const CAMINHOS = {
+  "key events": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      await tecla(sessao, c);
+      await olhar();
+    }
+  },
+  "text inserted per character": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      await sessao.send("Input.insertText", { text: c });
+      await olhar();
+    }
+  },
+  "text inserted per word": async (sessao, texto, olhar) => {
+    for (const p of palavras(texto)) {
+      await sessao.send("Input.insertText", { text: p });
+      await olhar();
+    }
+  },
+  "Android key code 229, then inserted text": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      const android = { key: "Unidentified", code: "", windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
+      await sessao.send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...android });
+      await sessao.send("Input.insertText", { text: c });
+      await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", ...android });
+      await olhar();
+    }
+  },
+  // A phone keyboard commits ";" at once, as it does all punctuation; a
+  // composed ";" would be drawn in the open before the capture starts.
+  "composition, then commit": async (sessao, texto, olhar) => {
+    if (texto === ";") {
+      await sessao.send("Input.insertText", { text: texto });
+      return;
+    }
+    for (const p of palavras(texto)) {
+      let composto = "";
+      for (const c of p) {
+        composto += c;
+        await sessao.send("Input.imeSetComposition", {
+          text: composto, selectionStart: composto.length, selectionEnd: composto.length });
+        await olhar();
+      }
+      await sessao.send("Input.insertText", { text: composto });
+      await olhar();
+    }
+  },
+  paste: async (sessao, texto, olhar, pagina) => {
+    await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "v", code: "KeyV", windowsVirtualKeyCode: 86, modifiers: 2, commands: ["paste"] });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "v", code: "KeyV", modifiers: 2 });
+    await olhar();
+  },
+};
+
+for (const [nome, enviar] of Object.entries(CAMINHOS)) {
+  test(`the secret stays hidden and comes back whole: ${nome}`, async () => {
+    const contexto = await navegador.createBrowserContext();
+    await contexto.overridePermissions(servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+    const pagina = await abrir(contexto, servidor.url, CELULAR);
+    await entrar(pagina);
+    const sessao = await cdp(pagina);
+    const vistos = [];
+    const olhar = async () => vistos.push(...(await textoVisivel(pagina)));
+
+    await enviar(sessao, ";", olhar, pagina);
+    await enviar(sessao, SEGREDO, olhar, pagina);
+    const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "keyDown", key: "Enter", code: "Enter", windowsVirtualKeyCode: 13, text: "\r" });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Enter", code: "Enter" });
+
+    // One letter of the phrase per character of the secret, and nothing
+    // drawn that was not a beginning of that phrase.
+    assert.equal([...frase].length, [...SEGREDO].length);
+    for (const visto of vistos) {
+      assert.ok(frase.startsWith(visto), `the box showed ${JSON.stringify(visto)} behind ${JSON.stringify(frase)}`);
+    }
+    // In the open the box types as usual.
+    await enviar(sessao, QUESTAO, async () => {}, pagina);
+    assert.deepEqual(await textoVisivel(pagina), [frase + QUESTAO]);
+    assert.equal(await perguntar(pagina), SEGREDO);
+    await contexto.close();
+  });
+}
