@@ -4,6 +4,7 @@
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace morvantis::web {
 
@@ -64,8 +65,10 @@ void TemporizadorWeb::SetEnabled(bool habilitado) {
 
 void TemporizadorWeb::Agendar() {
     const double alvo = inicio_ + static_cast<double>(pulsos_ + 1) * intervaloMs_;
-    pendente_ =
-        emscripten_set_timeout(&TemporizadorWeb::Pulsar, std::max(0.0, alvo - emscripten_get_now()), this);
+    // Rounded up: the page truncates a timeout to whole milliseconds, and a
+    // tick never comes before its time.
+    const double atraso = std::max(0.0, std::ceil(alvo - emscripten_get_now()));
+    pendente_ = emscripten_set_timeout(&TemporizadorWeb::Pulsar, atraso, this);
 }
 
 void TemporizadorWeb::Pulsar(void* temporizador) {
