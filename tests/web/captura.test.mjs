@@ -114,3 +114,38 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
     await contexto.close();
   });
 }
+
+test("Backspace takes back a captured character, and a locked box takes no typing", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  const apagar = async () => {
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "Backspace", code: "Backspace", windowsVirtualKeyCode: 8 });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Backspace", code: "Backspace" });
+  };
+  const caixa = () => pagina.$eval(PERGUNTA, (e) => e.value);
+  for (const c of ";sãx") {
+    await tecla(sessao, c);
+  }
+  const tres = await caixa();
+  await apagar();
+  assert.equal(await caixa(), tres.slice(0, 2));
+  await tecla(sessao, "o");
+  await pagina.keyboard.press("Enter");
+  // In the open Backspace is the box's own.
+  await sessao.send("Input.insertText", { text: "?!" });
+  await apagar();
+  assert.equal(await caixa(), tres + "?");
+  await pagina.click("[data-nome=CmdPergunta]");
+  await pagina.focus(PERGUNTA);
+  await sessao.send("Input.insertText", { text: "abc" });
+  await sessao.send("Input.imeSetComposition", { text: "é", selectionStart: 1, selectionEnd: 1 });
+  assert.deepEqual(await textoVisivel(pagina), [tres + "?"]);
+  await sessao.send("Input.insertText", { text: "é" });
+  assert.equal(await caixa(), tres + "?");
+  await pagina.waitForSelector("[data-nome=CmdNova]:not([disabled])");
+  assert.equal(await pagina.$eval("[data-nome=TxtResposta]", (e) => e.value), "são");
+  await contexto.close();
+});
