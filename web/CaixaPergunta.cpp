@@ -155,11 +155,16 @@ void CaixaPergunta::AoAntesDeInserir(const val& evento) {
         return;
     }
     // Other erasing (Delete, a word at once) acts on the box itself, as it
-    // does during a capture on the desktop; undo, redo and formatting could
-    // bring back text the filter never saw, so they wait for the open.
-    const bool apagar = Comeca(tipo, u"delete");
-    if (cancelavel && (travada_ || (!apagar && EmCaptura()))) {
+    // does during a capture on the desktop. Undo and redo are refused: the
+    // input's history keeps what a composition drew into it during a
+    // capture, and redo would bring the secret back into the open.
+    if (Comeca(tipo, u"delete") && !travada_) {
+        return;
+    }
+    if (cancelavel) {
         evento.call<void>("preventDefault");
+    } else {
+        recusado_ = true;
     }
 }
 
@@ -199,6 +204,12 @@ void CaixaPergunta::AoInserir(const val& evento) {
     if (pendente_) {
         pendente_ = false;
         Refazer(antesDoPendente_);
+        return;
+    }
+    if (recusado_) {
+        // Undone: the box's own text goes back into the input.
+        recusado_ = false;
+        Mostrar();
         return;
     }
     LerDaPagina();

@@ -98,6 +98,8 @@ private:
     // the `input` event that follows it.
     bool pendente_ = false;
     Retrato antesDoPendente_;
+    // A change the box refuses but the page would not let us cancel.
+    bool recusado_ = false;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
 };
 

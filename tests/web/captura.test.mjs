@@ -149,3 +149,24 @@ test("Backspace takes back a captured character, and a locked box takes no typin
   assert.equal(await pagina.$eval("[data-nome=TxtResposta]", (e) => e.value), "são");
   await contexto.close();
 });
+
+// The input's own history holds what a composition drew into it in secret.
+test("undo and redo in the open never bring the secret back", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  await CAMINHOS["composition, then commit"](sessao, ";", async () => {});
+  await CAMINHOS["composition, then commit"](sessao, SEGREDO, async () => {});
+  await pagina.keyboard.press("Enter");
+  const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+  await sessao.send("Input.insertText", { text: "x" });
+  for (const [comando, modificadores] of [["undo", 2], ["undo", 2], ["redo", 6], ["redo", 6]]) {
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "z", code: "KeyZ", windowsVirtualKeyCode: 90, modifiers: modificadores,
+      commands: [comando] });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "z", code: "KeyZ", modifiers: modificadores });
+    assert.deepEqual(await textoVisivel(pagina), [frase + "x"], comando);
+  }
+  await contexto.close();
+});
