@@ -14,8 +14,12 @@ std::u16string CaixaWeb::Text() const {
     return elemento_["value"].as<std::u16string>();
 }
 
+// A new text shows from its first line, as the desktop's boxes do; the page
+// would leave the caret, and the view, at its end.
 void CaixaWeb::SetText(const std::u16string& texto) {
     elemento_.set("value", val(texto));
+    elemento_.call<void>("setSelectionRange", 0, 0);
+    elemento_.set("scrollTop", 0);
 }
 
 void CaixaWeb::SetCaret(std::size_t posicao) {

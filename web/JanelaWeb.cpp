@@ -166,11 +166,12 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
         case janelas::Tipo::Caixa:
             if (c.multiLinha) {
                 elemento = Criar("textarea");
-                elemento.set("value", val(std::u16string(c.texto)));
                 elemento.set("readOnly", c.travado);
                 elemento.set("wrap", std::string(c.quebraLinhas ? "soft" : "off"));
                 elemento["classList"].call<void>("toggle", std::string("barra"), c.barraVertical);
-                caixas_.emplace(nome, std::make_unique<CaixaWeb>(elemento));
+                auto caixa = std::make_unique<CaixaWeb>(elemento);
+                caixa->SetText(std::u16string(c.texto));
+                caixas_.emplace(nome, std::move(caixa));
                 focavel = elemento;
             } else {
                 elemento = Criar("div");
