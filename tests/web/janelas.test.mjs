@@ -169,16 +169,19 @@ test("the open box holds 200 characters and never half of one", async () => {
   await contexto.close();
 });
 
-test("once loaded, the page loads and plays with the server gone", async () => {
+test("installable; once loaded, the page loads and plays with the server gone", async () => {
   const proprio = await servir();
-  const contexto = await navegador.createBrowserContext();
-  const pagina = await abrir(contexto, proprio.url);
+  // The default context: an incognito one could not install the page.
+  const pagina = await abrir(navegador, proprio.url);
   await pagina.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) {
       await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
     }
   });
+  const sessao = await pagina.createCDPSession();
+  const { installabilityErrors } = await sessao.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
   await proprio.fechar();
   await pagina.reload();
   await pagina.waitForSelector("html[data-pronto]");
@@ -187,5 +190,5 @@ test("once loaded, the page loads and plays with the server gone", async () => {
   await entrar(pagina);
   await digitarNaCaixa(pagina, "offline?");
   assert.ok((await perguntar(pagina)).length > 0);
-  await contexto.close();
+  await pagina.close();
 });
