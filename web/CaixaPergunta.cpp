@@ -63,7 +63,7 @@ CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, int maximo)
     };
     ouvir("keydown", [this](const val& e) { AoTeclaBaixa(e); });
     ouvir("beforeinput", [this](const val& e) { AoAntesDeInserir(e); });
-    ouvir("input", [this](const val& e) { AoInserir(e); });
+    ouvir("input", [this](const val&) { AoInserir(); });
     ouvir("compositionstart", [this](const val&) { AoIniciarComposicao(); });
     ouvir("compositionend", [this](const val&) { AoEncerrarComposicao(); });
     LerDaPagina();
@@ -172,8 +172,8 @@ void CaixaPergunta::InserirFiltrado(const val& evento, const std::u16string& dad
     const std::vector<char32_t> teclas = Teclas(dados);
     const bool capturandoAntes = EmCaptura();
     // One character the filter lets through as it came, in the open: the
-    // page inserts it itself, and the phone's keyboard keeps its own state
-    // (undo, suggestions).
+    // page inserts it itself, and the phone's keyboard keeps its own idea of
+    // the word being typed (suggestions, autocorrect).
     if (teclas.size() == 1 && !capturandoAntes && !travada_) {
         char32_t tecla = teclas.front();
         Filtrar(tecla);
@@ -196,8 +196,7 @@ void CaixaPergunta::InserirFiltrado(const val& evento, const std::u16string& dad
     Mostrar();
 }
 
-void CaixaPergunta::AoInserir(const val& evento) {
-    (void)evento;
+void CaixaPergunta::AoInserir() {
     if (compondo_) {
         return;  // the composed text is in the input only, never in the box
     }

@@ -57,7 +57,7 @@ private:
 
     void AoTeclaBaixa(const emscripten::val& evento);
     void AoAntesDeInserir(const emscripten::val& evento);
-    void AoInserir(const emscripten::val& evento);
+    void AoInserir();
     void AoIniciarComposicao();
     void AoEncerrarComposicao();
 

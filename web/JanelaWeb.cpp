@@ -263,7 +263,7 @@ toolkit::Timer& JanelaWeb::Temporizador(std::string_view nome) {
 }
 
 void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) {
-    (void)Achar(botoes_, botao);
+    (void)Achar(botoes_, botao);  // a button's name, or out_of_range
     Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
 }
 
@@ -272,7 +272,7 @@ void JanelaWeb::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, j
 }
 
 void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
-    (void)Achar(caixas_, caixa);
+    (void)Achar(caixas_, caixa);  // a box's name, or out_of_range
     Ouvir(Elemento(caixa), "focus", [handler = std::move(handler)](const val&) { handler(); });
 }
 
