@@ -82,7 +82,7 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 WEB_TESTS := $(wildcard tests/web/*.test.mjs)
 
 web-test: web tests/web/node_modules/.package-lock.json
-	@node --test --test-concurrency=1 $(WEB_TESTS)
+	@node --test $(WEB_TESTS)
 
 bench-web: web tests/web/node_modules/.package-lock.json
 	@node tests/web/bench.mjs --out $(BUILD_DIR)/bench/web.json
