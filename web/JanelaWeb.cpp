@@ -91,6 +91,22 @@ int Posicao(std::span<const Controle> controles, const Controle& c) {
     }));
 }
 
+// A button's or a box's text in the platform's default colour is the classic
+// scheme's button text or window text.
+janelas::Cor TextoPadrao(const Controle& c) {
+    if (!c.corTexto.EhPadrao()) {
+        return c.corTexto;
+    }
+    switch (c.tipo) {
+        case janelas::Tipo::Botao:
+            return janelas::Cor::DoSistema(janelas::CorSistema::TextoBotao);
+        case janelas::Tipo::Caixa:
+            return janelas::Cor::DoSistema(janelas::CorSistema::TextoJanela);
+        default:
+            return c.corTexto;
+    }
+}
+
 template <typename Mapa>
 auto& Achar(Mapa& mapa, std::string_view nome) {
     const auto it = mapa.find(nome);
@@ -225,7 +241,7 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
     Propriedade(elemento, "--a", Px(c.area.altura));
     Propriedade(elemento, "order", std::to_string(ordem));
     if (c.tipo != janelas::Tipo::Linha) {
-        Pintar(elemento, "color", c.corTexto);
+        Pintar(elemento, "color", TextoPadrao(c));
     }
     Pintar(elemento, "background-color", c.corFundo);
     if (c.fonte) {
