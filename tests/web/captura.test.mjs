@@ -170,3 +170,34 @@ test("undo and redo in the open never bring the secret back", async () => {
   }
   await contexto.close();
 });
+
+// Android keyboards take the word before the caret back into a composition
+// (after a Backspace, or a tap on the word) and commit it with more letters.
+test("a keyboard recomposing the word before the caret adds only its new letters", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url, CELULAR);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  const recompor = async (novas) => {
+    const caixa = await pagina.$eval(PERGUNTA, (e) => e.value);
+    const palavra = caixa.slice(caixa.lastIndexOf(" ") + 1);
+    const inicio = caixa.length - palavra.length;
+    await sessao.send("Input.imeSetComposition", { text: palavra, selectionStart: palavra.length,
+      selectionEnd: palavra.length, replacementStart: inicio, replacementEnd: caixa.length });
+    await sessao.send("Input.imeSetComposition", { text: palavra + novas,
+      selectionStart: palavra.length + novas.length, selectionEnd: palavra.length + novas.length });
+    await sessao.send("Input.insertText", { text: palavra + novas });
+  };
+  await sessao.send("Input.insertText", { text: ";" });
+  await sessao.send("Input.insertText", { text: "s" });
+  await recompor("ã");
+  await recompor("o");
+  const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+  assert.equal(frase.length, 3);
+  await pagina.keyboard.press("Enter");
+  await sessao.send("Input.insertText", { text: " cho" });
+  await recompor("ve?");
+  assert.equal(await pagina.$eval(PERGUNTA, (e) => e.value), frase + " chove?");
+  assert.equal(await perguntar(pagina), "são");
+  await contexto.close();
+});
