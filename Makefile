@@ -63,3 +63,26 @@ fuzz: deps
 
 clean:
 	rm -rf build build-*
+
+# --- The browser build (web/) ------------------------------------------------
+# `make web`: the static site in build-web/, built by Debian's Emscripten.
+# `make web-test`: the page played in Debian's chromium (tests/web/).
+# `make bench-web`: its load time, size and reveal pace (docs/performance.md).
+.PHONY: web web-deps web-test bench-web
+web-deps:
+	@tools/install-deps web
+
+web: web-deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+
+WEB_TESTS := $(wildcard tests/web/*.test.mjs)
+
+web-test: web tests/web/node_modules/.package-lock.json
+	@node --test $(WEB_TESTS)
+
+bench-web: web tests/web/node_modules/.package-lock.json
+	@node tests/web/bench.mjs --out $(BUILD_DIR)/bench/web.json

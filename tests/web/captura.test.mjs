@@ -1,0 +1,203 @@
+// The trick played through every way a browser delivers text: the secret
+// never shows in the question box, not for a moment, and comes back whole.
+
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { CELULAR, PERGUNTA, abrir, abrirNavegador, entrar, perguntar, servir, textoVisivel } from "./pagina.mjs";
+
+const SEGREDO = "não é 👍";
+const QUESTAO = " vai chover?";
+
+let servidor;
+let navegador;
+before(async () => {
+  servidor = await servir();
+  navegador = await abrirNavegador();
+});
+after(async () => {
+  await navegador?.close();
+  await servidor?.fechar();
+});
+
+const cdp = (pagina) => pagina.createCDPSession();
+const tecla = async (sessao, texto) => {
+  await sessao.send("Input.dispatchKeyEvent", { type: "keyDown", key: texto, text: texto, unmodifiedText: texto });
+  await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: texto });
+};
+const palavras = (texto) => texto.match(/ ?[^ ]+| /gu);
+
+// Each way sends a piece of text; `olhar` runs after every step the page
+// can draw, mid-composition included.
+const CAMINHOS = {
+  "key events": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      await tecla(sessao, c);
+      await olhar();
+    }
+  },
+  "text inserted per character": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      await sessao.send("Input.insertText", { text: c });
+      await olhar();
+    }
+  },
+  "text inserted per word": async (sessao, texto, olhar) => {
+    for (const p of palavras(texto)) {
+      await sessao.send("Input.insertText", { text: p });
+      await olhar();
+    }
+  },
+  "Android key code 229, then inserted text": async (sessao, texto, olhar) => {
+    for (const c of texto) {
+      const android = { key: "Unidentified", code: "", windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
+      await sessao.send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...android });
+      await sessao.send("Input.insertText", { text: c });
+      await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", ...android });
+      await olhar();
+    }
+  },
+  // A phone keyboard commits ";" at once, as it does all punctuation; a
+  // composed ";" would be drawn in the open before the capture starts.
+  "composition, then commit": async (sessao, texto, olhar) => {
+    if (texto === ";") {
+      await sessao.send("Input.insertText", { text: texto });
+      return;
+    }
+    for (const p of palavras(texto)) {
+      let composto = "";
+      for (const c of p) {
+        composto += c;
+        await sessao.send("Input.imeSetComposition", {
+          text: composto, selectionStart: composto.length, selectionEnd: composto.length });
+        await olhar();
+      }
+      await sessao.send("Input.insertText", { text: composto });
+      await olhar();
+    }
+  },
+  paste: async (sessao, texto, olhar, pagina) => {
+    await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "v", code: "KeyV", windowsVirtualKeyCode: 86, modifiers: 2, commands: ["paste"] });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "v", code: "KeyV", modifiers: 2 });
+    await olhar();
+  },
+};
+
+for (const [nome, enviar] of Object.entries(CAMINHOS)) {
+  test(`the secret stays hidden and comes back whole: ${nome}`, async () => {
+    const contexto = await navegador.createBrowserContext();
+    await contexto.overridePermissions(servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+    const pagina = await abrir(contexto, servidor.url, CELULAR);
+    await entrar(pagina);
+    const sessao = await cdp(pagina);
+    const vistos = [];
+    const olhar = async () => vistos.push(...(await textoVisivel(pagina)));
+
+    await enviar(sessao, ";", olhar, pagina);
+    await enviar(sessao, SEGREDO, olhar, pagina);
+    const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "keyDown", key: "Enter", code: "Enter", windowsVirtualKeyCode: 13, text: "\r" });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Enter", code: "Enter" });
+
+    // One letter of the phrase per character of the secret, and nothing
+    // drawn that was not a beginning of that phrase.
+    assert.equal([...frase].length, [...SEGREDO].length);
+    for (const visto of vistos) {
+      assert.ok(frase.startsWith(visto), `the box showed ${JSON.stringify(visto)} behind ${JSON.stringify(frase)}`);
+    }
+    // In the open the box types as usual.
+    await enviar(sessao, QUESTAO, async () => {}, pagina);
+    assert.deepEqual(await textoVisivel(pagina), [frase + QUESTAO]);
+    assert.equal(await perguntar(pagina), SEGREDO);
+    await contexto.close();
+  });
+}
+
+test("Backspace takes back a captured character, and a locked box takes no typing", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  const apagar = async () => {
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "Backspace", code: "Backspace", windowsVirtualKeyCode: 8 });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Backspace", code: "Backspace" });
+  };
+  const caixa = () => pagina.$eval(PERGUNTA, (e) => e.value);
+  for (const c of ";sãx") {
+    await tecla(sessao, c);
+  }
+  const tres = await caixa();
+  await apagar();
+  assert.equal(await caixa(), tres.slice(0, 2));
+  await tecla(sessao, "o");
+  await pagina.keyboard.press("Enter");
+  // In the open Backspace is the box's own.
+  await sessao.send("Input.insertText", { text: "?!" });
+  await apagar();
+  assert.equal(await caixa(), tres + "?");
+  await pagina.click("[data-nome=CmdPergunta]");
+  await pagina.focus(PERGUNTA);
+  await sessao.send("Input.insertText", { text: "abc" });
+  await sessao.send("Input.imeSetComposition", { text: "é", selectionStart: 1, selectionEnd: 1 });
+  assert.deepEqual(await textoVisivel(pagina), [tres + "?"]);
+  await sessao.send("Input.insertText", { text: "é" });
+  assert.equal(await caixa(), tres + "?");
+  await pagina.waitForSelector("[data-nome=CmdNova]:not([disabled])");
+  assert.equal(await pagina.$eval("[data-nome=TxtResposta]", (e) => e.value), "são");
+  await contexto.close();
+});
+
+// The input's own history holds what a composition drew into it in secret.
+test("undo and redo in the open never bring the secret back", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  await CAMINHOS["composition, then commit"](sessao, ";", async () => {});
+  await CAMINHOS["composition, then commit"](sessao, SEGREDO, async () => {});
+  await pagina.keyboard.press("Enter");
+  const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+  await sessao.send("Input.insertText", { text: "x" });
+  for (const [comando, modificadores] of [["undo", 2], ["undo", 2], ["redo", 6], ["redo", 6]]) {
+    await sessao.send("Input.dispatchKeyEvent", {
+      type: "rawKeyDown", key: "z", code: "KeyZ", windowsVirtualKeyCode: 90, modifiers: modificadores,
+      commands: [comando] });
+    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "z", code: "KeyZ", modifiers: modificadores });
+    assert.deepEqual(await textoVisivel(pagina), [frase + "x"], comando);
+  }
+  await contexto.close();
+});
+
+// Android keyboards take the word before the caret back into a composition
+// (after a Backspace, or a tap on the word) and commit it with more letters.
+test("a keyboard recomposing the word before the caret adds only its new letters", async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrir(contexto, servidor.url, CELULAR);
+  await entrar(pagina);
+  const sessao = await cdp(pagina);
+  const recompor = async (novas) => {
+    const caixa = await pagina.$eval(PERGUNTA, (e) => e.value);
+    const palavra = caixa.slice(caixa.lastIndexOf(" ") + 1);
+    const inicio = caixa.length - palavra.length;
+    await sessao.send("Input.imeSetComposition", { text: palavra, selectionStart: palavra.length,
+      selectionEnd: palavra.length, replacementStart: inicio, replacementEnd: caixa.length });
+    await sessao.send("Input.imeSetComposition", { text: palavra + novas,
+      selectionStart: palavra.length + novas.length, selectionEnd: palavra.length + novas.length });
+    await sessao.send("Input.insertText", { text: palavra + novas });
+  };
+  await sessao.send("Input.insertText", { text: ";" });
+  await sessao.send("Input.insertText", { text: "s" });
+  await recompor("ã");
+  await recompor("o");
+  const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+  assert.equal(frase.length, 3);
+  await pagina.keyboard.press("Enter");
+  await sessao.send("Input.insertText", { text: " cho" });
+  await recompor("ve?");
+  assert.equal(await pagina.$eval(PERGUNTA, (e) => e.value), frase + " chove?");
+  assert.equal(await perguntar(pagina), "são");
+  await contexto.close();
+});

@@ -1,0 +1,194 @@
+// The windows as the page shows them: their names for a screen reader, the
+// two layouts, the modal help and about windows, "Sair", the 200-character
+// limit, and a reload with no server once the page has been loaded.
+
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { CELULAR, PERGUNTA, abrir, abrirNavegador, controle, entrar, perguntar, servir } from "./pagina.mjs";
+
+let servidor;
+let navegador;
+before(async () => {
+  servidor = await servir();
+  navegador = await abrirNavegador();
+});
+after(async () => {
+  await navegador?.close();
+  await servidor?.fechar();
+});
+
+async function novaPagina(viewport) {
+  const contexto = await navegador.createBrowserContext();
+  return { contexto, pagina: await abrir(contexto, servidor.url, viewport) };
+}
+
+async function digitarNaCaixa(pagina, texto) {
+  await pagina.focus(PERGUNTA);
+  const sessao = await pagina.createCDPSession();
+  await sessao.send("Input.insertText", { text: texto });
+}
+
+// Opens each window in turn, as a person would, and hands it to `ver`.
+async function cadaJanela(pagina, ver) {
+  await ver("FrmEntrada");
+  await entrar(pagina);
+  await ver("FrmMain");
+  for (const [palavra, janela] of [["<ajuda>", "FrmAjuda"], ["<sobre>", "FrmSobre"]]) {
+    await digitarNaCaixa(pagina, palavra);
+    await pagina.click(controle("CmdPergunta"));
+    await pagina.waitForSelector(`dialog${controle(janela)}[open]`);
+    await ver(janela);
+    await pagina.click(`${controle(janela)} ${controle("CmdOK")}`);
+    await pagina.waitForSelector(`dialog${controle(janela)}`, { hidden: true });
+  }
+}
+
+test("screen readers find the boxes and buttons by their desktop names", async () => {
+  const { contexto, pagina } = await novaPagina();
+  const achar = (papel, nome) => pagina.$(`aria/${nome}[role="${papel}"]`);
+  for (const nome of ["Entrar", "Sair"]) {
+    assert.ok(await achar("button", nome), nome);
+  }
+  await entrar(pagina);
+  for (const [papel, nome] of [["textbox", "Pergunta"], ["textbox", "Resposta"], ["button", "Perguntar"],
+    ["button", "Nova pergunta"], ["button", "Sair"]]) {
+    assert.ok(await achar(papel, nome), nome);
+  }
+  // The entry window is gone, not hidden: one "Sair" is left.
+  assert.equal((await pagina.$$(controle("CmdSair"))).length, 1);
+  await contexto.close();
+});
+
+test("on a wide screen every control stands at its place in the window", async () => {
+  const { contexto, pagina } = await novaPagina();
+  await cadaJanela(pagina, async (janela) => {
+    const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
+      const cliente = d.querySelector(".cliente").getBoundingClientRect();
+      return [...d.querySelectorAll(".controle")].flatMap((e) => {
+        const r = e.getBoundingClientRect();
+        const css = (p) => parseFloat(e.style.getPropertyValue(p));
+        const medidas = [["x", r.left - cliente.left, css("--x")], ["y", r.top - cliente.top, css("--y")]];
+        if (!e.matches(".ajusta, .imagem")) {
+          medidas.push(["largura", r.width, css("--l")], ["altura", r.height, css("--a")]);
+        }
+        return medidas.filter(([, visto, dado]) => Math.abs(visto - dado) > 0.5)
+          .map(([m, visto, dado]) => `${e.dataset.nome} ${m} ${visto} != ${dado}`);
+      });
+    });
+    assert.deepEqual(fora, [], janela);
+  });
+  await contexto.close();
+});
+
+test("on a phone each window is one column with no sideways scroll and large tap targets", async () => {
+  const { contexto, pagina } = await novaPagina(CELULAR);
+  await cadaJanela(pagina, async (janela) => {
+    const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => ({
+      largura: Math.max(document.documentElement.scrollWidth, d.scrollWidth, d.querySelector(".cliente").scrollWidth),
+      // Pairs of controls side by side rather than one above the other.
+      lado: [...d.querySelectorAll(".controle")].map((e) => [e.dataset.nome, e.getBoundingClientRect()])
+        .flatMap(([a, ra], i, todos) => todos.slice(i + 1)
+          .filter(([, rb]) => ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5).map(([b]) => `${a}|${b}`)),
+      pequenos: [...d.querySelectorAll("button, .linha-texto, textarea")]
+        .map((e) => [e.closest(".controle").dataset.nome, e.getBoundingClientRect()])
+        .filter(([, r]) => r.width < 44 || r.height < 44).map(([nome]) => nome),
+    }));
+    assert.ok(medida.largura <= 360, `${janela} is ${medida.largura} px wide`);
+    assert.deepEqual(medida.pequenos, [], janela);
+    assert.deepEqual(medida.lado, [], janela);
+  });
+  await contexto.close();
+});
+
+test("with the soft keyboard open the question box and Perguntar stay in view", async () => {
+  const { contexto, pagina } = await novaPagina(CELULAR);
+  await entrar(pagina);
+  await pagina.setViewport({ ...CELULAR, height: 400 });
+  for (const nome of ["TxtPergunta", "CmdPergunta"]) {
+    const r = await pagina.$eval(controle(nome), (e) => e.getBoundingClientRect().toJSON());
+    assert.ok(r.top >= 0 && r.bottom <= 400 && r.left >= 0 && r.right <= 360, `${nome} at ${JSON.stringify(r)}`);
+  }
+  await contexto.close();
+});
+
+test("help and about are modal: the oracle takes nothing until OK, which empties the question", async () => {
+  const { contexto, pagina } = await novaPagina();
+  await entrar(pagina);
+  for (const [palavra, janela] of [["<ajuda>", "FrmAjuda"], ["<sobre>", "FrmSobre"], ["<sobre>", "FrmSobre"]]) {
+    await digitarNaCaixa(pagina, palavra);
+    await pagina.click(controle("CmdPergunta"));
+    const dialogo = `dialog${controle(janela)}`;
+    await pagina.waitForSelector(`${dialogo}:modal`);
+    await pagina.keyboard.press("Escape");
+    // A click on the oracle's Perguntar lands on nothing of the oracle.
+    const alvo = await pagina.$eval(controle("CmdPergunta"), (b) => {
+      const r = b.getBoundingClientRect();
+      const e = document.elementFromPoint(r.left + 2, r.top + 2);
+      return e.closest("dialog")?.dataset.nome ?? e.tagName;
+    });
+    assert.notEqual(alvo, "FrmMain");
+    assert.ok(await pagina.$(`${dialogo}:modal`), `${janela} still open after Escape`);
+    await pagina.click(`${dialogo} ${controle("CmdOK")}`);
+    await pagina.waitForSelector(dialogo, { hidden: true });
+    assert.equal(await pagina.$eval(PERGUNTA, (e) => e.value), "");
+  }
+  // Nothing else changed: an ask still answers.
+  await digitarNaCaixa(pagina, "e agora?");
+  assert.ok((await perguntar(pagina)).length > 0);
+  await contexto.close();
+});
+
+test("Sair leaves no window and asks the browser to close the page, from either window", async () => {
+  for (const entrarAntes of [false, true]) {
+    const { contexto, pagina } = await novaPagina();
+    if (entrarAntes) {
+      await entrar(pagina);
+    }
+    // Recorded rather than done, so the page can be looked at afterwards.
+    await pagina.evaluate(() => { window.close = () => { window.pediuFechar = true; }; });
+    await pagina.click(controle("CmdSair"));
+    const fim = await pagina.evaluate(() => ({
+      abertas: document.querySelectorAll("dialog[open]").length,
+      encerrado: document.body.classList.contains("encerrado"),
+      pediuFechar: window.pediuFechar === true,
+    }));
+    assert.deepEqual(fim, { abertas: 0, encerrado: true, pediuFechar: true });
+    await contexto.close();
+  }
+});
+
+test("the open box holds 200 characters and never half of one", async () => {
+  const { contexto, pagina } = await novaPagina();
+  await entrar(pagina);
+  await digitarNaCaixa(pagina, "a".repeat(199));
+  // A word past the limit, then a character of two units in the last place.
+  await digitarNaCaixa(pagina, "bc");
+  await digitarNaCaixa(pagina, "👍");
+  const texto = await pagina.$eval(PERGUNTA, (e) => e.value);
+  assert.equal(texto, "a".repeat(199) + "b");
+  await contexto.close();
+});
+
+test("installable; once loaded, the page loads and plays with the server gone", async () => {
+  const proprio = await servir();
+  // The default context: an incognito one could not install the page.
+  const pagina = await abrir(navegador, proprio.url);
+  await pagina.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
+    }
+  });
+  const sessao = await pagina.createCDPSession();
+  const { installabilityErrors } = await sessao.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
+  await proprio.fechar();
+  await pagina.reload();
+  await pagina.waitForSelector("html[data-pronto]");
+  await pagina.waitForFunction((s) => document.querySelector(s).complete, {}, controle("Image1"));
+  assert.ok(await pagina.$eval(controle("Image1"), (img) => img.naturalWidth > 0), "the painting");
+  await entrar(pagina);
+  await digitarNaCaixa(pagina, "offline?");
+  assert.ok((await perguntar(pagina)).length > 0);
+  await pagina.close();
+});

@@ -1,0 +1,102 @@
+// What the browser tests and the benchmark share: the built site served
+// from loopback by node's own http module, and Debian's chromium driven by
+// puppeteer-core (no browser download) with a fresh profile each time.
+
+import { createServer } from "node:http";
+import { mkdtemp, readFile, rm } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const raiz = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+export const SITE = process.env.MORVANTIS_SITE ?? path.join(raiz, "build-web");
+
+const TIPOS = {
+  ".html": "text/html; charset=utf-8",
+  ".css": "text/css",
+  ".js": "text/javascript",
+  ".wasm": "application/wasm",
+  ".webmanifest": "application/manifest+json",
+  ".png": "image/png",
+  ".gif": "image/gif",
+  ".bmp": "image/bmp",
+};
+
+export async function servir() {
+  const servidor = createServer(async (pedido, resposta) => {
+    const caminho = decodeURIComponent(new URL(pedido.url, "http://x").pathname);
+    const arquivo = path.join(SITE, caminho.endsWith("/") ? caminho + "index.html" : caminho);
+    if (!arquivo.startsWith(SITE)) {
+      resposta.writeHead(403).end();
+      return;
+    }
+    try {
+      const corpo = await readFile(arquivo);
+      resposta.writeHead(200, { "Content-Type": TIPOS[path.extname(arquivo)] ?? "application/octet-stream" });
+      resposta.end(corpo);
+    } catch {
+      resposta.writeHead(404).end();
+    }
+  });
+  await new Promise((pronto) => servidor.listen(0, "127.0.0.1", pronto));
+  return {
+    url: `http://127.0.0.1:${servidor.address().port}/`,
+    fechar: () => new Promise((feito) => { servidor.closeAllConnections(); servidor.close(feito); }),
+  };
+}
+
+export async function abrirNavegador() {
+  const perfil = await mkdtemp(path.join(tmpdir(), "morvantis-chromium-"));
+  const navegador = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    userDataDir: perfil,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
+      "--disable-sync", "--disable-quic", "--no-first-run"],
+  });
+  const fechar = navegador.close.bind(navegador);
+  navegador.close = async () => { await fechar(); await rm(perfil, { recursive: true, force: true }); };
+  return navegador;
+}
+
+// A page at the entry window, ready to play.
+export async function abrir(navegador, url, viewport = { width: 1024, height: 768 }) {
+  const pagina = await navegador.newPage();
+  await pagina.setViewport(viewport);
+  await pagina.goto(url);
+  await pagina.waitForSelector("html[data-pronto]");
+  return pagina;
+}
+
+export const CELULAR = { width: 360, height: 740, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+
+export const controle = (nome) => `[data-nome="${nome}"]`;
+export const PERGUNTA = `${controle("TxtPergunta")} input`;
+
+// From the entry window into the oracle's window, the focus in the question
+// box.
+export async function entrar(pagina) {
+  await pagina.click(controle("CmdEntrar"));
+  await pagina.waitForSelector(`dialog${controle("FrmMain")}[open]`);
+  await pagina.focus(PERGUNTA);
+}
+
+// What the audience can see of the question box: the text of each of its
+// parts that is drawn.
+export function textoVisivel(pagina) {
+  return pagina.$eval(controle("TxtPergunta"), (caixa) =>
+    [...caixa.querySelectorAll("input, .painel")]
+      .filter((e) => {
+        const s = getComputedStyle(e);
+        return s.display !== "none" && s.visibility !== "hidden" && Number(s.opacity) > 0;
+      })
+      .map((e) => (e.tagName === "INPUT" ? e.value : e.textContent)));
+}
+
+// Asks, and waits for the reveal to end.
+export async function perguntar(pagina) {
+  await pagina.click(controle("CmdPergunta"));
+  await pagina.waitForSelector(`${controle("CmdNova")}:not([disabled])`);
+  return pagina.$eval(controle("TxtResposta"), (e) => e.value);
+}

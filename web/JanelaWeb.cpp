@@ -1,0 +1,357 @@
+#include "JanelaWeb.h"
+
+#include <emscripten/eventloop.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace morvantis::web {
+
+namespace {
+
+using emscripten::val;
+using janelas::Controle;
+
+val Documento() {
+    return val::global("document");
+}
+
+val Criar(const char* etiqueta) {
+    return Documento().call<val>("createElement", std::string(etiqueta));
+}
+
+void Atributo(val& e, const char* nome, const val& valor) {
+    e.call<void>("setAttribute", std::string(nome), valor);
+}
+
+void Atributo(val& e, const char* nome, const std::string& valor) {
+    Atributo(e, nome, val(valor));
+}
+
+void Propriedade(val& e, const char* nome, const std::string& valor) {
+    e["style"].call<void>("setProperty", std::string(nome), valor);
+}
+
+std::string Px(int n) {
+    return std::to_string(n) + "px";
+}
+
+std::string Css(const janelas::Rgb& c) {
+    return "rgb(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+}
+
+void Pintar(val& e, const char* propriedade, const janelas::Cor& cor) {
+    if (!cor.EhPadrao()) {
+        Propriedade(e, propriedade, Css(cor.rgb));
+    }
+}
+
+void Fonte(val& e, const janelas::Fonte& f) {
+    e["classList"].call<void>(
+        "add", std::string(f.face == janelas::Fonte::Face::Verdana ? "fonte-verdana" : "fonte-dialogo"));
+    Propriedade(e, "--fonte", Px(f.Pixels()));
+}
+
+const char* Figura(janelas::Figura figura) {
+    switch (figura) {
+        case janelas::Figura::Pintura:
+            return "painting.bmp";
+        case janelas::Figura::Faixa:
+            return "banner.gif";
+        case janelas::Figura::Nenhuma:
+            break;
+    }
+    return "";
+}
+
+const char* Classe(janelas::Tipo tipo) {
+    switch (tipo) {
+        case janelas::Tipo::Botao:
+            return "botao";
+        case janelas::Tipo::Caixa:
+            return "caixa";
+        case janelas::Tipo::Rotulo:
+            return "rotulo";
+        case janelas::Tipo::Imagem:
+            return "imagem";
+        case janelas::Tipo::Linha:
+            return "linha";
+        case janelas::Tipo::Temporizador:
+            break;
+    }
+    return "";
+}
+
+// One column on a phone reads top to bottom, then left to right, whatever
+// the tab order.
+int Posicao(std::span<const Controle> controles, const Controle& c) {
+    return static_cast<int>(std::count_if(controles.begin(), controles.end(), [&](const Controle& outro) {
+        return outro.tipo != janelas::Tipo::Temporizador &&
+               std::pair(outro.area.y, outro.area.x) < std::pair(c.area.y, c.area.x);
+    }));
+}
+
+// A button's or a box's text in the platform's default colour is the classic
+// scheme's button text or window text.
+janelas::Cor TextoPadrao(const Controle& c) {
+    if (!c.corTexto.EhPadrao()) {
+        return c.corTexto;
+    }
+    switch (c.tipo) {
+        case janelas::Tipo::Botao:
+            return janelas::Cor::DoSistema(janelas::CorSistema::TextoBotao);
+        case janelas::Tipo::Caixa:
+            return janelas::Cor::DoSistema(janelas::CorSistema::TextoJanela);
+        default:
+            return c.corTexto;
+    }
+}
+
+template <typename Mapa>
+auto& Achar(Mapa& mapa, std::string_view nome) {
+    const auto it = mapa.find(nome);
+    if (it == mapa.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *it->second;
+}
+
+void Executar(void* acao) {
+    const std::unique_ptr<std::function<void()>> f(static_cast<std::function<void()>*>(acao));
+    (*f)();
+}
+
+}  // namespace
+
+JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
+    : kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
+    dialogo_["classList"].call<void>("add", std::string("janela"));
+    Atributo(dialogo_, "data-nome", std::string(descricao.nome));
+    Atributo(dialogo_, "aria-label", val(std::u16string(descricao.nomeAcessivel)));
+    Propriedade(dialogo_, "--largura", Px(descricao.cliente.largura));
+    Propriedade(dialogo_, "--altura", Px(descricao.cliente.altura));
+    Propriedade(dialogo_, "--moldura", Px(janelas::MolduraPixels));
+    Pintar(cliente_, "background-color", descricao.fundo);
+    Fonte(dialogo_, descricao.fonte);
+    cliente_["classList"].call<void>("add", std::string("cliente"));
+    dialogo_.call<void>("appendChild", cliente_);
+    for (const Controle& c : descricao.controles) {
+        Construir(descricao, c, Posicao(descricao.controles, c));
+    }
+    // The windows have no cancel button: Escape closes none of them.
+    Ouvir(dialogo_, "cancel", [](const val& e) { e.call<void>("preventDefault"); });
+    Ouvir(dialogo_, "keydown", [](const val& e) {
+        if (e["key"].as<std::string>() == "Escape") {
+            e.call<void>("preventDefault");
+        }
+    });
+    Ouvir(dialogo_, "close", [this](const val&) {
+        if (aoFechar_) {
+            kit_.Depois(std::move(aoFechar_));
+            aoFechar_ = nullptr;
+        }
+    });
+    Documento()["body"].call<void>("appendChild", dialogo_);
+    kit_.Registrar(*this);
+}
+
+JanelaWeb::~JanelaWeb() {
+    kit_.Esquecer(*this);
+    ouvintes_.clear();
+    dialogo_.call<void>("remove");
+}
+
+void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, int ordem) {
+    if (c.tipo == janelas::Tipo::Temporizador) {
+        temporizadores_.emplace(std::string(c.nome), std::make_unique<TemporizadorWeb>(c.intervaloMs));
+        return;
+    }
+    const std::string nome(c.nome);
+    val elemento = val::null();
+    val focavel = val::null();
+    switch (c.tipo) {
+        case janelas::Tipo::Botao: {
+            elemento = Criar("button");
+            elemento.set("type", std::string("button"));
+            elemento.set("textContent", val(std::u16string(c.texto)));
+            elemento.set("disabled", !c.habilitado);
+            botoes_.emplace(nome, std::make_unique<BotaoWeb>(elemento));
+            focavel = elemento;
+            break;
+        }
+        case janelas::Tipo::Caixa:
+            if (c.multiLinha) {
+                elemento = Criar("textarea");
+                elemento.set("readOnly", c.travado);
+                elemento.set("wrap", std::string(c.quebraLinhas ? "soft" : "off"));
+                elemento["classList"].call<void>("toggle", std::string("barra"), c.barraVertical);
+                auto caixa = std::make_unique<CaixaWeb>(elemento);
+                caixa->SetText(std::u16string(c.texto));
+                caixas_.emplace(nome, std::move(caixa));
+                focavel = elemento;
+            } else {
+                elemento = Criar("div");
+                focavel = Criar("input");
+                focavel.set("type", std::string("text"));
+                for (const char* desligado : {"autocomplete", "autocorrect", "autocapitalize"}) {
+                    Atributo(focavel, desligado, "off");
+                }
+                focavel.set("spellcheck", false);
+                focavel.set("value", val(std::u16string(c.texto)));
+                val painel = Criar("div");
+                painel["classList"].call<void>("add", std::string("painel"));
+                Atributo(painel, "aria-hidden", "true");
+                elemento.call<void>("appendChild", focavel);
+                elemento.call<void>("appendChild", painel);
+                auto caixa = std::make_unique<CaixaPergunta>(elemento, focavel, painel, c.maximoCaracteres);
+                caixa->SetLocked(c.travado);
+                perguntas_.emplace(nome, caixa.get());
+                caixas_.emplace(nome, std::move(caixa));
+            }
+            if (!c.nomeAcessivel.empty()) {
+                Atributo(focavel, "aria-label", val(std::u16string(c.nomeAcessivel)));
+            }
+            elemento["classList"].call<void>("add", std::string(c.multiLinha ? "area" : "linha-texto"));
+            elemento["classList"].call<void>("toggle", std::string("centro"),
+                                             c.alinhamento == janelas::Alinhamento::Centro);
+            break;
+        case janelas::Tipo::Rotulo:
+            elemento = Criar("div");
+            elemento.set("textContent", val(std::u16string(c.texto)));
+            elemento["classList"].call<void>("add", std::string(c.ajustaAoTexto ? "ajusta" : "quebra"));
+            break;
+        case janelas::Tipo::Imagem:
+            elemento = Criar("img");
+            elemento.set("alt", std::string());
+            elemento.set("src", std::string(Figura(c.figura)));
+            break;
+        case janelas::Tipo::Linha:
+            elemento = Criar("div");
+            Pintar(elemento, "background-color", c.corTexto);
+            break;
+        case janelas::Tipo::Temporizador:
+            return;
+    }
+    elemento["classList"].call<void>("add", std::string("controle"));
+    elemento["classList"].call<void>("add", std::string(Classe(c.tipo)));
+    Atributo(elemento, "data-nome", nome);
+    Propriedade(elemento, "--x", Px(c.area.x));
+    Propriedade(elemento, "--y", Px(c.area.y));
+    Propriedade(elemento, "--l", Px(c.area.largura));
+    Propriedade(elemento, "--a", Px(c.area.altura));
+    Propriedade(elemento, "order", std::to_string(ordem));
+    if (c.tipo != janelas::Tipo::Linha) {
+        Pintar(elemento, "color", TextoPadrao(c));
+    }
+    Pintar(elemento, "background-color", c.corFundo);
+    if (c.fonte) {
+        Fonte(elemento, descricao.FonteDe(c));
+    }
+    cliente_.call<void>("appendChild", elemento);
+    if (!focavel.isNull()) {
+        elementos_.emplace_back(nome, focavel);
+    }
+}
+
+val JanelaWeb::Elemento(std::string_view nome) const {
+    const auto it =
+        std::find_if(elementos_.begin(), elementos_.end(), [&](const auto& e) { return e.first == nome; });
+    if (it == elementos_.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return it->second;
+}
+
+void JanelaWeb::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
+    ouvintes_.push_back(std::make_unique<Ouvinte>(std::move(alvo), tipo, std::move(acao)));
+}
+
+toolkit::TextBox& JanelaWeb::Caixa(std::string_view nome) {
+    return Achar(caixas_, nome);
+}
+
+toolkit::Button& JanelaWeb::Botao(std::string_view nome) {
+    return Achar(botoes_, nome);
+}
+
+toolkit::Timer& JanelaWeb::Temporizador(std::string_view nome) {
+    return Achar(temporizadores_, nome);
+}
+
+void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) {
+    (void)Achar(botoes_, botao);  // a button's name, or out_of_range
+    Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
+}
+
+void JanelaWeb::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
+    Achar(perguntas_, caixa).DefinirFiltro(std::move(filtro), std::move(emCaptura));
+}
+
+void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+    (void)Achar(caixas_, caixa);  // a box's name, or out_of_range
+    Ouvir(Elemento(caixa), "focus", [handler = std::move(handler)](const val&) { handler(); });
+}
+
+void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+    Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
+}
+
+// The first control in tab order that can take the focus.
+void JanelaWeb::Focar() {
+    for (auto& [nome, elemento] : elementos_) {
+        if (!elemento["disabled"].as<bool>()) {
+            elemento.call<void>("focus");
+            return;
+        }
+    }
+}
+
+void JanelaWeb::Mostrar() {
+    if (!dialogo_["open"].as<bool>()) {
+        dialogo_.call<void>("show");
+    }
+    Focar();
+}
+
+void JanelaWeb::MostrarModal(std::function<void()> aoFechar) {
+    aoFechar_ = std::move(aoFechar);
+    if (!dialogo_["open"].as<bool>()) {
+        dialogo_.call<void>("showModal");
+    }
+    Focar();
+}
+
+void JanelaWeb::Fechar() {
+    if (dialogo_["open"].as<bool>()) {
+        dialogo_.call<void>("close");
+    }
+    if (aoFechar_) {
+        kit_.Depois(std::move(aoFechar_));
+        aoFechar_ = nullptr;
+    }
+}
+
+std::unique_ptr<janelas::JanelaViva> KitWeb::Criar(const janelas::Janela& descricao,
+                                                   janelas::JanelaViva* dono) {
+    // The page stacks modal dialogs itself, the newest on top.
+    (void)dono;
+    return std::make_unique<JanelaWeb>(descricao, *this);
+}
+
+void KitWeb::Depois(std::function<void()> acao) {
+    emscripten_set_timeout(&Executar, 0, new std::function<void()>(std::move(acao)));
+}
+
+void KitWeb::Esquecer(JanelaWeb& janela) {
+    janelas_.erase(std::remove(janelas_.begin(), janelas_.end(), &janela), janelas_.end());
+}
+
+void KitWeb::EncerrarJa() {
+    for (JanelaWeb* janela : janelas_) {
+        janela->Fechar();
+    }
+    val::global("document")["body"]["classList"].call<void>("add", std::string("encerrado"));
+    val::global("window").call<void>("close");
+}
+
+}  // namespace morvantis::web

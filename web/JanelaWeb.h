@@ -1,0 +1,91 @@
+#pragma once
+
+// A window description realised in the page: a <dialog> whose client area
+// holds one element per described control, each carrying its control's name
+// (data-nome), place and size as CSS custom properties that the style sheet
+// lays out: at their exact places on a wide screen, in one column on a phone.
+// Modal windows are shown with showModal(), which makes the rest of the page
+// inert until they close.
+
+#include <emscripten/val.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CaixaPergunta.h"
+#include "ControlesWeb.h"
+#include "Kit.h"
+#include "Ouvinte.h"
+
+namespace morvantis::web {
+
+class KitWeb;
+
+class JanelaWeb final : public janelas::JanelaViva {
+public:
+    JanelaWeb(const janelas::Janela& descricao, KitWeb& kit);
+    // Takes the window's element out of the page.
+    ~JanelaWeb() override;
+    JanelaWeb(const JanelaWeb&) = delete;
+    JanelaWeb& operator=(const JanelaWeb&) = delete;
+
+    toolkit::TextBox& Caixa(std::string_view nome) override;
+    toolkit::Button& Botao(std::string_view nome) override;
+    toolkit::Timer& Temporizador(std::string_view nome) override;
+
+    void AoClicar(std::string_view botao, std::function<void()> handler) override;
+    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
+                  janelas::EmCaptura emCaptura) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+
+    void Mostrar() override;
+    // Returns at once; `aoFechar` runs from the event queue once the window
+    // has closed.
+    void MostrarModal(std::function<void()> aoFechar) override;
+    void Fechar() override;
+
+private:
+    void Construir(const janelas::Janela& descricao, const janelas::Controle& c, int ordem);
+    [[nodiscard]] emscripten::val Elemento(std::string_view nome) const;
+    void Ouvir(emscripten::val alvo, const char* tipo, Ouvinte::Acao acao);
+    void Focar();
+
+    KitWeb& kit_;
+    emscripten::val dialogo_;
+    emscripten::val cliente_;
+    // The element that takes the focus (for the question box, its input),
+    // by control name, in tab order.
+    std::vector<std::pair<std::string, emscripten::val>> elementos_;
+    std::map<std::string, std::unique_ptr<toolkit::TextBox>, std::less<>> caixas_;
+    std::map<std::string, CaixaPergunta*, std::less<>> perguntas_;
+    std::map<std::string, std::unique_ptr<BotaoWeb>, std::less<>> botoes_;
+    std::map<std::string, std::unique_ptr<TemporizadorWeb>, std::less<>> temporizadores_;
+    std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
+    std::function<void()> aoFechar_;
+};
+
+// The browser side of the windows' boundary.
+class KitWeb final : public janelas::Kit {
+public:
+    std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
+                                               janelas::JanelaViva* dono) override;
+    // A timeout of 0: a task of its own, after the running handler.
+    void Depois(std::function<void()> acao) override;
+    // A page cannot end itself: every window leaves, the page is left empty,
+    // and the browser is asked to close it, which it does only where the
+    // page was opened on its own (an installed app's window, a tab with no
+    // history).
+    void EncerrarJa() override;
+
+    void Registrar(JanelaWeb& janela) { janelas_.push_back(&janela); }
+    void Esquecer(JanelaWeb& janela);
+
+private:
+    std::vector<JanelaWeb*> janelas_;
+};
+
+}  // namespace morvantis::web
