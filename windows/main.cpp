@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "Aparencia.h"
+#include "Plataforma.h"
 #include "Programa.h"
 
 int main(int argc, char* argv[]) {
+    morvantis::EscolherPlataforma();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvantis"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
