@@ -3,6 +3,9 @@
 # builds with CMake.
 
 PRESET ?= default
+# The compiler's progress without make's "Entering directory" lines; the
+# builds CMake runs read it from the environment.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
