@@ -1,6 +1,6 @@
-# The two commands a newcomer needs: `make run` and `make test`.
-# Each installs what is missing (tools/install-deps), then configures and
-# builds with CMake.
+# `make run` and `make test`, which the README's ./run and ./test reach once
+# make itself is installed. Each installs what is missing
+# (tools/install-deps), then configures and builds with CMake.
 
 PRESET ?= default
 # The compiler's progress without make's "Entering directory" lines; the
@@ -28,7 +28,7 @@ run: build
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
-# A .deb in build/ (CPack); install it with `sudo apt-get install ./build/morvantis_*.deb`.
+# A .deb in build/ (CPack); install it as root with `apt-get install ./build/morvantis_*.deb`.
 .PHONY: package screenshots
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
