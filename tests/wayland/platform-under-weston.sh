@@ -31,7 +31,7 @@ falhas=0
 # what the environment holds | what Qt must end up on
 while IFS='|' read -r ambiente esperado; do
     obtido=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-        XDG_RUNTIME_DIR="$runtime" $ambiente "$probe" 2>"$runtime/probe.log" || true)
+        XDG_RUNTIME_DIR="$runtime" $ambiente "$probe" 2>"$runtime/probe.log") || obtido="$obtido (exit $?)"
     if [ "$obtido" = "$esperado" ]; then
         echo "ok: $ambiente -> $obtido"
     else
