@@ -1,8 +1,11 @@
-# The two commands a newcomer needs: `make run` and `make test`.
-# Each installs what is missing (tools/install-deps), then configures and
-# builds with CMake.
+# `make run` and `make test`, which the README's ./run and ./test reach once
+# make itself is installed. Each installs what is missing
+# (tools/install-deps), then configures and builds with CMake.
 
 PRESET ?= default
+# The compiler's progress without make's "Entering directory" lines; the
+# builds CMake runs read it from the environment.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -25,7 +28,7 @@ run: build
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
-# A .deb in build/ (CPack); install it with `sudo apt-get install ./build/morvantis_*.deb`.
+# A .deb in build/ (CPack); install it as root with `apt-get install ./build/morvantis_*.deb`.
 .PHONY: package screenshots
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
@@ -52,14 +55,16 @@ sanitize: deps
 
 # The game logic's libFuzzer target (clang, ASan, UBSan) for FUZZ_SECONDS,
 # from the committed seeds; what it finds goes to build-fuzz/corpus, a crash
-# to build-fuzz/crash-*.
+# to build-fuzz/crash-*. Inputs of at most 256 bytes and a small ASan
+# quarantine keep it fast and small (tests/fuzz/README.md has the figures).
 FUZZ_SECONDS ?= 30
+FUZZ_ASAN_OPTIONS ?= quarantine_size_mb=8:malloc_context_size=10
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@mkdir -p build-fuzz/corpus
-	@./build-fuzz/tests/fuzz/fuzz_oraculo -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
+	@ASAN_OPTIONS=$(FUZZ_ASAN_OPTIONS) ./build-fuzz/tests/fuzz/fuzz_oraculo -max_total_time=$(FUZZ_SECONDS) \
+		-max_len=256 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
 
 clean:
 	rm -rf build build-*

@@ -2,9 +2,11 @@
 
 #include "Aparencia.h"
 #include "JanelaQt.h"
+#include "Plataforma.h"
 #include "Programa.h"
 
 int main(int argc, char* argv[]) {
+    morvantis::EscolherPlataforma();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(MORVANTIS_PRODUTO));
     QApplication::setApplicationVersion(QStringLiteral(MORVANTIS_VERSAO));

@@ -185,11 +185,11 @@ public:
                 break;
             }
             case Rajada: {
-                // Mostly short, as a long burst slows the fuzzer; the top
-                // count passes the 32,767-keystroke limit of a capture.
+                // At most 256 keys: longer bursts made most inputs slow.
+                // The seeds in limits/ string bursts past the 32,767
+                // keystrokes a capture counts.
                 const char32_t tecla = Teclas[in.Byte() % NumTeclas];
-                const int contagem = in.Byte();
-                const int n = contagem == 255 ? 32800 : contagem + 1;
+                const int n = 1 + in.Byte();
                 for (int i = 0; i < n; ++i) {
                     Tecla(tecla, false);
                 }

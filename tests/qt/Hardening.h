@@ -25,6 +25,12 @@ protected:
             QCoreApplication::sendEvent(timer, &tick);
         }
     }
+    // One tick queued behind whatever is already posted. Not a posted
+    // QTimerEvent: Qt 6.8 merges identical pending timer events into one.
+    void QueueTick() {
+        QMetaObject::invokeMethod(
+            timer, [this] { Tick(); }, Qt::QueuedConnection);
+    }
     int RevealNow(int limit = 100'000) {
         int ticks = 0;
         while (timer->isActive() && ticks < limit) {

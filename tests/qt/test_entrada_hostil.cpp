@@ -262,7 +262,7 @@ TEST_F(Hostile, SairWithTicksKeysAndClicksStillQueuedRunsNothingMore) {
     // Queued in this order: the ticks that finish the reveal and more, the
     // click on "Sair" (enabled by then), then work that must never run.
     for (int i = 0; i < 10; ++i) {
-        QCoreApplication::postEvent(timer, new QTimerEvent(timer->timerId()));
+        QueueTick();
     }
     QMetaObject::invokeMethod(sair, &QPushButton::click, Qt::QueuedConnection);
     // Were they to run, they would clear the boxes, capture "xy" and ask.
@@ -272,7 +272,7 @@ TEST_F(Hostile, SairWithTicksKeysAndClicksStillQueuedRunsNothingMore) {
     }
     QMetaObject::invokeMethod(perguntar, &QPushButton::click, Qt::QueuedConnection);
     for (int i = 0; i < 10; ++i) {
-        QCoreApplication::postEvent(timer, new QTimerEvent(timer->timerId()));
+        QueueTick();
     }
     QCoreApplication::sendPostedEvents();
     QTest::qWait(30);  // and any tick a restarted timer would bring
