@@ -88,6 +88,10 @@ JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND d
     if (hwnd_ == nullptr) {
         throw std::runtime_error("CreateWindowExW failed");
     }
+    // The class's snowflake, as the window's own too: WM_GETICON answers
+    // other programs (the task switcher, a screen reader) with it.
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
     for (std::size_t i = 0; i < descricao.controles.size(); ++i) {
         Criar(descricao.controles[i], IdDoControle(i));
     }
@@ -295,6 +299,9 @@ void JanelaWin32::Mostrar() {
 void JanelaWin32::MostrarModal(std::function<void()> aoFechar) {
     desabilitadas_.clear();
     fechada_ = false;
+    // Disabling the window below takes its focus away: it comes back there
+    // when this one closes.
+    focoAbaixo_ = GetFocus();
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND outra, LPARAM eu) -> BOOL {
@@ -328,6 +335,10 @@ void JanelaWin32::Fechar() {
     desabilitadas_.clear();
     ShowWindow(hwnd_, SW_HIDE);
     fechada_ = true;
+    if (focoAbaixo_ != nullptr && IsWindow(focoAbaixo_) && IsWindowEnabled(focoAbaixo_)) {
+        SetFocus(focoAbaixo_);
+    }
+    focoAbaixo_ = nullptr;
 }
 
 LRESULT CALLBACK JanelaWin32::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

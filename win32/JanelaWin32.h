@@ -95,6 +95,7 @@ private:
     HWND foco_ = nullptr;
     // While shown modally: the windows it disabled, and whether it closed.
     std::vector<HWND> desabilitadas_;
+    HWND focoAbaixo_ = nullptr;
     bool fechada_ = false;
 };
 

@@ -21,7 +21,7 @@ ATOM Registrar(HINSTANCE instancia, const wchar_t* nome, WNDPROC procedimento, b
     classe.lpszClassName = nome;
     if (janela) {
         classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        // The snowflake, when the program carries it (the tests do not).
+        // The snowflake, from the version resource's icon.
         classe.hIcon =
             static_cast<HICON>(LoadImageW(instancia, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
         classe.hIconSm =

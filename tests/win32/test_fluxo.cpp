@@ -70,8 +70,10 @@ TEST(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
                 passos.push_back("ok");
             });
             Clicar(&jp, "CmdPergunta");
-            // The help window has closed: the main window takes input again.
+            // The help window has closed: the main window takes input again,
+            // the keys included.
             EXPECT_TRUE(IsWindowEnabled(principal));
+            EXPECT_TRUE(IsChild(principal, GetFocus()));
             EXPECT_EQ(jp.Caixa("TxtPergunta").Text(), u"");
             Clicar(&jp, "CmdSair");
             passos.push_back("sair");

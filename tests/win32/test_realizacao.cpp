@@ -121,6 +121,9 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
     EXPECT_EQ(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
     EXPECT_NE(GetWindow(h, GW_OWNER), nullptr);
     EXPECT_EQ(win32::ParaU16(win32::TextoDe(h)), d.nomeAcessivel);
+    // The snowflake (linked in here as in Morvantis.exe), both sizes.
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_SMALL, 0), 0);
 
     janela_->Mostrar();
     RECT fora{};
