@@ -9,7 +9,6 @@
 //   sonda invocacao JANELA CONTROLE N TEXTO
 //       whether the control shows the first N letters of an invocation,
 //       then TEXTO
-//   sonda geometria JANELA            the window's and client area's size
 
 #include <windows.h>
 
@@ -113,14 +112,6 @@ int main(int argc, char* argv[]) {
         return Falha("window not shown");
     }
     if (comando == "esperar") {
-        return 0;
-    }
-    if (comando == "geometria") {
-        RECT j{};
-        RECT c{};
-        GetWindowRect(janela, &j);
-        GetClientRect(janela, &c);
-        std::printf("%ld %ld %ld %ld\n", j.right - j.left, j.bottom - j.top, c.right, c.bottom);
         return 0;
     }
     HWND controle = argc > 3 ? Controle(janela, *d, argv[3]) : nullptr;

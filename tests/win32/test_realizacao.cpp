@@ -176,6 +176,36 @@ TEST_P(Realizacao, GroundLabelsBoxesAndLinesTakeTheirDescribedColours) {
     ReleaseDC(nullptr, tela);
 }
 
+// Moved to a screen of twice the density, the window lays itself out again:
+// every place, size and picture doubled, the client area too.
+TEST_P(Realizacao, RelaysOutAtTheDpiOfItsNewScreen) {
+    const janelas::Janela& d = *GetParam();
+    HWND h = janela_->Hwnd();
+    constexpr int Fator = 2;
+    RECT sugerido{};
+    GetWindowRect(h, &sugerido);
+    SendMessageW(h, WM_DPICHANGED,
+                 MAKEWPARAM(Fator * USER_DEFAULT_SCREEN_DPI, Fator * USER_DEFAULT_SCREEN_DPI),
+                 reinterpret_cast<LPARAM>(&sugerido));
+    RECT cliente{};
+    GetClientRect(h, &cliente);
+    EXPECT_EQ(cliente.right, Fator * d.cliente.largura);
+    EXPECT_EQ(cliente.bottom, Fator * d.cliente.altura);
+    for (const janelas::Controle& c : d.controles) {
+        SCOPED_TRACE(std::string(c.nome));
+        if (c.tipo == Tipo::Temporizador) {
+            continue;
+        }
+        const RECT r = NoCliente(h, janela_->HwndDe(c.nome));
+        EXPECT_EQ(r.left, Fator * c.area.x);
+        EXPECT_EQ(r.top, Fator * c.area.y);
+        if (!c.ajustaAoTexto) {
+            EXPECT_EQ(r.right - r.left, Fator * c.area.largura);
+            EXPECT_EQ(r.bottom - r.top, Fator * c.area.altura);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Janelas, Realizacao, ::testing::ValuesIn(janelas::Todas),
                          [](const auto& info) { return std::string(info.param->nome); });
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <imm.h>
 
 #include <vector>
 
@@ -144,6 +146,63 @@ TEST_F(CaixaDaPergunta, NothingIsPastedDuringACapture) {
     ShiftInsert(caixa_);
     EXPECT_EQ(Texto(), u"colado");
 }
+
+// The box's context menu (Paste among its items) opens only outside a
+// capture. A thread timer looks for the menu and closes it, so that a menu
+// that wrongly opens does not hold the test in its loop.
+bool menuVisto = false;
+
+void CALLBACK FecharMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+        menuVisto = true;
+        EndMenu();
+    }
+}
+
+TEST_F(CaixaDaPergunta, ContextMenuOpensOnlyOutsideACapture) {
+    janela_->Mostrar();
+    const UINT_PTR temporizador = SetTimer(nullptr, 0, 50, &FecharMenu);
+    for (const bool captura : {true, false}) {
+        captura_ = captura;
+        menuVisto = false;
+        SendMessageW(caixa_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(caixa_), MAKELPARAM(-1, -1));
+        EXPECT_EQ(menuVisto, !captura);
+    }
+    KillTimer(nullptr, temporizador);
+    janela_->Fechar();
+}
+
+// An input method's text: the composition as it is being typed, then the
+// result. During a capture the box shows nothing of the composition; either
+// way the result reaches the filter once, one character at a time.
+class Composicao : public CaixaDaPergunta, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Composicao, ResultReachesTheFilterOnceAndNoCompositionShowsInACapture) {
+    captura_ = GetParam();
+    janela_->Mostrar();
+    SetFocus(caixa_);
+    HIMC contexto = ImmGetContext(caixa_);
+    ASSERT_NE(contexto, nullptr);
+    ImmSetOpenStatus(contexto, TRUE);
+    const wchar_t composto[] = L"\u00e9\U0001F600";
+    ImmSetCompositionStringW(contexto, SCS_SETSTR, const_cast<wchar_t*>(composto),
+                             sizeof composto - sizeof(wchar_t), nullptr, 0);
+    // Outside a capture the EDIT shows the composition in place.
+    EXPECT_EQ(Texto().empty(), captura_);
+    ImmNotifyIME(contexto, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    ImmReleaseContext(caixa_, contexto);
+    kit_.Rodar([] {
+        MSG m;
+        return PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
+    });
+    EXPECT_EQ(teclas_, (std::vector<char32_t>{U'\u00e9', Emoji}));
+    EXPECT_EQ(Texto(), u"\u00e9\U0001F600");
+    janela_->Fechar();
+}
+
+INSTANTIATE_TEST_SUITE_P(ForaEDentroDaCaptura, Composicao, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "DuringACapture" : "Outside"; });
 
 // Enter reaches the box as a character through the program's own loop,
 // where the dialog keys would otherwise turn it into IDOK; and Enter on a
