@@ -2,7 +2,7 @@
 # The two downloads, as a Windows user gets them: the zip holds the program;
 # the installer installs silently (/S) with a Start-menu shortcut, an
 # uninstaller and an Add/Remove Programs entry showing the icon and the
-# version; the installed program starts and "Sair" ends it with status 0;
+# version; the installed program plays the trick (ponta-a-ponta.sh);
 # the uninstaller takes it all away. Run under tests/win32/sob-wine.sh after
 # `cpack` has made the packages in BUILD_DIR.
 #   pacotes.sh BUILD_DIR SONDA.EXE
@@ -29,11 +29,10 @@ grep -Eq "DisplayVersion +REG_SZ +$versao$" <<<"$entrada"
 grep -Eq 'DisplayIcon +REG_SZ +.*\\Morvantis\.exe$' <<<"$entrada"
 echo "installer: program, shortcut, uninstaller and Add/Remove Programs entry"
 
-wine "$pasta/Morvantis.exe" &
-programa=$!
-wine "$s" clicar FrmEntrada CmdSair
-wait "$programa"
-echo "installed program: starts and ends with status 0"
+# The installed program plays the trick, dead keys and all, and ends with
+# status 0.
+"$(dirname "$0")/ponta-a-ponta.sh" "$pasta/Morvantis.exe" "$s"
+echo "installed program: plays the trick"
 
 wine "$pasta/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once.
