@@ -21,12 +21,19 @@ janela=$(xdotool search --sync --onlyvisible --classname morvantis.exe | head -n
 xdotool windowfocus --sync "$janela"
 
 # ";" starts the capture; five keystrokes of answer, two of them composed
-# from a dead key and a letter; Enter ends the capture.
-xdotool key --delay 40 semicolon n dead_tilde a o space dead_acute e Return
-xdotool key --delay 40 v a i
-sleep 0.3
-# The box shows five letters of an invocation, then the question: no
-# letter of the answer, no accent left over from a dead key.
+# from a dead key and a letter; Enter ends the capture. At every step the
+# box shows as many letters of an invocation as were typed in secret, and
+# nothing else: no letter of the answer, no accent waiting for its letter.
+tecle() {
+    xdotool key --delay 40 "$@"
+    sleep 0.2
+}
+tecle semicolon n dead_tilde
+wine "$s" invocacao FrmMain TxtPergunta 1 ""
+tecle a o space dead_acute
+wine "$s" invocacao FrmMain TxtPergunta 4 ""
+# Then the question in the open, after the invocation's letters.
+tecle e Return v a i
 wine "$s" invocacao FrmMain TxtPergunta 5 "vai"
 
 wine "$s" clicar FrmMain CmdPergunta
