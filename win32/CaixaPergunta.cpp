@@ -1,7 +1,6 @@
 #include "CaixaPergunta.h"
 
 #include <imm.h>
-#include <windowsx.h>
 
 #include <string>
 

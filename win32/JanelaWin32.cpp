@@ -29,27 +29,29 @@ const wchar_t* Recurso(janelas::Figura figura) {
     return nullptr;
 }
 
-// A picture at `fator` screen pixels to each of its pixels, each a sharp
-// square: on a screen of 2, 3... times 96 dpi it keeps its place in the
-// scaled layout without being smoothed; at 96 dpi it is shown as it is.
-HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, int fator) {
+// A picture at the scale of the layout: its own pixels at 96 dpi; on a
+// screen of 2, 3... times that, each of its pixels a sharp square; at a
+// fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
+HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     const wchar_t* nome = Recurso(figura);
     auto* original =
         nome != nullptr ? static_cast<HBITMAP>(LoadImageW(instancia, nome, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
-    if (original == nullptr || fator <= 1) {
+    if (original == nullptr || dpi == USER_DEFAULT_SCREEN_DPI) {
         return original;
     }
     BITMAP bm{};
     GetObjectW(original, sizeof bm, &bm);
+    const int largura = Escalar(bm.bmWidth, dpi);
+    const int altura = Escalar(bm.bmHeight, dpi);
     HDC tela = GetDC(nullptr);
     HDC de = CreateCompatibleDC(tela);
     HDC para = CreateCompatibleDC(tela);
-    HBITMAP ampliada = CreateCompatibleBitmap(tela, bm.bmWidth * fator, bm.bmHeight * fator);
+    HBITMAP ampliada = CreateCompatibleBitmap(tela, largura, altura);
     HGDIOBJ antigoDe = SelectObject(de, original);
     HGDIOBJ antigoPara = SelectObject(para, ampliada);
-    SetStretchBltMode(para, COLORONCOLOR);
-    StretchBlt(para, 0, 0, bm.bmWidth * fator, bm.bmHeight * fator, de, 0, 0, bm.bmWidth, bm.bmHeight,
-               SRCCOPY);
+    SetStretchBltMode(para, dpi % USER_DEFAULT_SCREEN_DPI == 0 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(para, 0, 0, nullptr);
+    StretchBlt(para, 0, 0, largura, altura, de, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
     SelectObject(de, antigoDe);
     SelectObject(para, antigoPara);
     DeleteDC(de);
@@ -175,7 +177,7 @@ void JanelaWin32::Dispor(UINT dpi) {
             altura = medida.bottom;
         } else if (c.tipo == Tipo::Imagem) {
             HBITMAP antiga = v.figura;
-            v.figura = Figura(kit_.Instancia(), c.figura, static_cast<int>(dpi / USER_DEFAULT_SCREEN_DPI));
+            v.figura = Figura(kit_.Instancia(), c.figura, dpi);
             SendMessageW(v.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(v.figura));
             if (antiga != nullptr) {
                 DeleteObject(antiga);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cmath>
+
 #include "JanelaWin32.h"
 #include "Janelas.h"
 #include "KitWin32.h"
@@ -176,32 +178,33 @@ TEST_P(Realizacao, GroundLabelsBoxesAndLinesTakeTheirDescribedColours) {
     ReleaseDC(nullptr, tela);
 }
 
-// Moved to a screen of twice the density, the window lays itself out again:
-// every place, size and picture doubled, the client area too.
+// Moved to a denser screen (150 %, 200 %), the window lays itself out
+// again: every place, size and picture scaled, the client area too.
 TEST_P(Realizacao, RelaysOutAtTheDpiOfItsNewScreen) {
     const janelas::Janela& d = *GetParam();
     HWND h = janela_->Hwnd();
-    constexpr int Fator = 2;
-    RECT sugerido{};
-    GetWindowRect(h, &sugerido);
-    SendMessageW(h, WM_DPICHANGED,
-                 MAKEWPARAM(Fator * USER_DEFAULT_SCREEN_DPI, Fator * USER_DEFAULT_SCREEN_DPI),
-                 reinterpret_cast<LPARAM>(&sugerido));
-    RECT cliente{};
-    GetClientRect(h, &cliente);
-    EXPECT_EQ(cliente.right, Fator * d.cliente.largura);
-    EXPECT_EQ(cliente.bottom, Fator * d.cliente.altura);
-    for (const janelas::Controle& c : d.controles) {
-        SCOPED_TRACE(std::string(c.nome));
-        if (c.tipo == Tipo::Temporizador) {
-            continue;
-        }
-        const RECT r = NoCliente(h, janela_->HwndDe(c.nome));
-        EXPECT_EQ(r.left, Fator * c.area.x);
-        EXPECT_EQ(r.top, Fator * c.area.y);
-        if (!c.ajustaAoTexto) {
-            EXPECT_EQ(r.right - r.left, Fator * c.area.largura);
-            EXPECT_EQ(r.bottom - r.top, Fator * c.area.altura);
+    for (const UINT dpi : {144U, 192U}) {
+        SCOPED_TRACE(dpi);
+        const auto escala = [dpi](int pixels) { return static_cast<LONG>(std::lround(pixels * dpi / 96.0)); };
+        RECT sugerido{};
+        GetWindowRect(h, &sugerido);
+        SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        RECT cliente{};
+        GetClientRect(h, &cliente);
+        EXPECT_EQ(cliente.right, escala(d.cliente.largura));
+        EXPECT_EQ(cliente.bottom, escala(d.cliente.altura));
+        for (const janelas::Controle& c : d.controles) {
+            SCOPED_TRACE(std::string(c.nome));
+            if (c.tipo == Tipo::Temporizador) {
+                continue;
+            }
+            const RECT r = NoCliente(h, janela_->HwndDe(c.nome));
+            EXPECT_EQ(r.left, escala(c.area.x));
+            EXPECT_EQ(r.top, escala(c.area.y));
+            if (!c.ajustaAoTexto) {
+                EXPECT_EQ(r.right - r.left, escala(c.area.largura));
+                EXPECT_EQ(r.bottom - r.top, escala(c.area.altura));
+            }
         }
     }
 }
