@@ -1,5 +1,6 @@
 #include "JanelaWin32.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "KitWin32.h"
