@@ -91,3 +91,24 @@ web-test: web tests/web/node_modules/.package-lock.json
 
 bench-web: web tests/web/node_modules/.package-lock.json
 	@node tests/web/bench.mjs --out $(BUILD_DIR)/bench/web.json
+
+# Morvantis.exe for Windows, cross-built on Debian with MinGW-w64 and tested
+# under Wine: `make windows` leaves Morvantis.exe, the portable zip and the
+# installer at the top of build-windows/; `make windows-test` runs the game,
+# Win32 and end-to-end tests under Wine on a private Xvfb;
+# `make bench-windows` measures it (docs/performance.md).
+.PHONY: windows windows-deps windows-test bench-windows
+windows-deps:
+	@tools/install-deps windows
+
+windows: windows-deps
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	@cd build-windows && cpack -C Release >/dev/null && ls -1 Morvantis.exe Morvantis-*-win64.*
+
+windows-test: windows
+	@tests/win32/sob-wine.sh build-windows ctest --preset windows -j $(JOBS)
+
+bench-windows: windows
+	@tests/win32/sob-wine.sh build-windows wine build-windows/bench/morvantis_bench_win32.exe \
+		build-windows/Morvantis.exe build-windows/bench/janela_nua.exe

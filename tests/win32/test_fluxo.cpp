@@ -1,0 +1,143 @@
+// The flow between the windows on Win32's message loops, and the timer:
+// "Entrar" destroys the entry window before the main one shows, a modal
+// window disables the one below until its "OK", "Sair" ends every loop
+// with status 0, and nothing but "Sair" closes a window. Timer ticks come
+// through the queue and stop the moment the timer is disabled.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "JanelaWin32.h"
+#include "Janelas.h"
+#include "KitWin32.h"
+#include "Module1.h"
+#include "Programa.h"
+
+namespace {
+
+using namespace morvantis;
+
+HWND Hwnd(janelas::JanelaViva* janela) {
+    return dynamic_cast<win32::JanelaWin32&>(*janela).Hwnd();
+}
+
+void Clicar(janelas::JanelaViva* janela, std::string_view botao) {
+    SendMessageW(dynamic_cast<win32::JanelaWin32&>(*janela).HwndDe(botao), BM_CLICK, 0, 0);
+}
+
+// Alt+F4 and the system menu's Close; Escape only reaches IDCANCEL.
+void TentarFechar(HWND janela) {
+    SendMessageW(janela, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(janela, WM_CLOSE, 0, 0);
+    SendMessageW(janela, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
+    win32::KitWin32 kit(GetModuleHandleW(nullptr));
+    GeradorPadrao gerador;
+    Programa programa(kit, gerador);
+    programa.Iniciar();
+    HWND entrada = Hwnd(programa.Entrada());
+    std::vector<std::string> passos;
+    HWND principal = nullptr;
+
+    kit.Depois([&] {
+        TentarFechar(entrada);
+        EXPECT_TRUE(IsWindowVisible(entrada));
+        Clicar(programa.Entrada(), "CmdEntrar");
+        EXPECT_FALSE(IsWindowVisible(entrada));
+        passos.push_back("entrar");
+        // Runs inside the main window's modal loop.
+        kit.Depois([&] {
+            EXPECT_FALSE(IsWindow(entrada));
+            janelas::JanelaViva& jp = programa.Principal()->Janela();
+            principal = Hwnd(&jp);
+            EXPECT_TRUE(IsWindowVisible(principal));
+            TentarFechar(principal);
+            EXPECT_TRUE(IsWindowVisible(principal));
+            jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
+            // Runs inside the help window's modal loop.
+            kit.Depois([&] {
+                janelas::JanelaViva* ajuda = programa.Principal()->Dialogo();
+                ASSERT_NE(ajuda, nullptr);
+                EXPECT_TRUE(IsWindowVisible(Hwnd(ajuda)));
+                EXPECT_FALSE(IsWindowEnabled(principal));
+                Clicar(ajuda, "CmdOK");
+                EXPECT_FALSE(IsWindowVisible(Hwnd(ajuda)));
+                passos.push_back("ok");
+            });
+            Clicar(&jp, "CmdPergunta");
+            // The help window has closed: the main window takes input again,
+            // the keys included.
+            EXPECT_TRUE(IsWindowEnabled(principal));
+            EXPECT_TRUE(IsChild(principal, GetFocus()));
+            EXPECT_EQ(jp.Caixa("TxtPergunta").Text(), u"");
+            Clicar(&jp, "CmdSair");
+            passos.push_back("sair");
+        });
+    });
+    EXPECT_EQ(kit.RodarAteOFim(), 0);
+    EXPECT_EQ(passos, (std::vector<std::string>{"entrar", "ok", "sair"}));
+    ASSERT_NE(principal, nullptr);
+    EXPECT_FALSE(IsWindowVisible(principal));
+}
+
+TEST(Fluxo, SairOnTheEntryWindowEndsWithoutAMainWindow) {
+    win32::KitWin32 kit(GetModuleHandleW(nullptr));
+    GeradorPadrao gerador;
+    Programa programa(kit, gerador);
+    programa.Iniciar();
+    HWND entrada = Hwnd(programa.Entrada());
+    kit.Depois([&] { Clicar(programa.Entrada(), "CmdSair"); });
+    EXPECT_EQ(kit.RodarAteOFim(), 0);
+    EXPECT_FALSE(IsWindowVisible(entrada));
+    EXPECT_EQ(programa.Principal(), nullptr);
+}
+
+class Temporizador : public ::testing::Test {
+protected:
+    void SetUp() override {
+        viva_ = kit_.Criar(janelas::Principal, nullptr);
+        viva_->AoPulsar("Timer", [this] {
+            ++pulsos_;
+            if (pulsos_ == parar_) {
+                viva_->Temporizador("Timer").SetEnabled(false);
+            }
+        });
+        // Something in the queue now and then, so that a loop with nothing
+        // to do still checks when to stop.
+        SetTimer(kit_.Oculta(), 1, 5, nullptr);
+    }
+    void TearDown() override { KillTimer(kit_.Oculta(), 1); }
+
+    void RodarPor(DWORD ms) {
+        const ULONGLONG fim = GetTickCount64() + ms;
+        kit_.Rodar([fim] { return GetTickCount64() < fim; });
+    }
+
+    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    std::unique_ptr<janelas::JanelaViva> viva_;
+    int pulsos_ = 0;
+    int parar_ = 3;
+};
+
+TEST_F(Temporizador, TicksComeThroughTheQueueAndStopWhenDisabled) {
+    viva_->Temporizador("Timer").SetEnabled(true);
+    Sleep(100);
+    EXPECT_EQ(pulsos_, 0);  // not while the thread does not read its queue
+    RodarPor(200);
+    // Late ticks are caught up, but none after the handler stopped it.
+    EXPECT_EQ(pulsos_, parar_);
+}
+
+TEST_F(Temporizador, DisabledTimerRaisesNoTicks) {
+    viva_->Temporizador("Timer").SetEnabled(true);
+    viva_->Temporizador("Timer").SetEnabled(false);
+    RodarPor(100);
+    EXPECT_EQ(pulsos_, 0);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// A description realised with the Windows API: for every control of every
+// window a real control of the right class at its place with its text and
+// styles, the window's frame and client area, and the colours it hands out.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+
+#include "JanelaWin32.h"
+#include "Janelas.h"
+#include "KitWin32.h"
+#include "Texto.h"
+
+namespace {
+
+using namespace morvantis;
+using janelas::Tipo;
+
+std::wstring Classe(HWND h) {
+    wchar_t nome[64] = {};
+    GetClassNameW(h, nome, 64);
+    return nome;
+}
+
+RECT NoCliente(HWND janela, HWND controle) {
+    RECT r{};
+    GetWindowRect(controle, &r);
+    MapWindowPoints(nullptr, janela, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Tem(HWND h, LONG_PTR estilo) {
+    return (GetWindowLongPtrW(h, GWL_STYLE) & estilo) == estilo;
+}
+
+// What a described colour is on this desktop, or `padrao` for the default.
+COLORREF Esperada(const janelas::Cor& cor, int padrao) {
+    if (cor.tipo == janelas::Cor::Tipo::Explicita) {
+        return RGB(cor.rgb.r, cor.rgb.g, cor.rgb.b);
+    }
+    return GetSysColor(cor.tipo == janelas::Cor::Tipo::Sistema ? static_cast<int>(cor.sistema) : padrao);
+}
+
+class Realizacao : public ::testing::TestWithParam<const janelas::Janela*> {
+protected:
+    void SetUp() override {
+        viva_ = kit_.Criar(*GetParam(), nullptr);
+        janela_ = static_cast<win32::JanelaWin32*>(viva_.get());
+        // The layout below is checked at 96 dpi, Wine's default.
+        ASSERT_EQ(GetDpiForWindow(janela_->Hwnd()), USER_DEFAULT_SCREEN_DPI);
+    }
+
+    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    std::unique_ptr<janelas::JanelaViva> viva_;
+    win32::JanelaWin32* janela_ = nullptr;
+};
+
+TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
+    const janelas::Janela& d = *GetParam();
+    for (std::size_t i = 0; i < d.controles.size(); ++i) {
+        const janelas::Controle& c = d.controles[i];
+        SCOPED_TRACE(std::string(c.nome));
+        if (c.tipo == Tipo::Temporizador) {
+            EXPECT_NO_THROW(janela_->Temporizador(c.nome));
+            continue;
+        }
+        HWND h = janela_->HwndDe(c.nome);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(GetDlgItem(janela_->Hwnd(), win32::JanelaWin32::IdDoControle(i)), h);
+        const wchar_t* classe = c.tipo == Tipo::Botao   ? L"Button"
+                                : c.tipo == Tipo::Caixa ? L"Edit"
+                                                        : L"Static";
+        EXPECT_EQ(_wcsicmp(Classe(h).c_str(), classe), 0);
+        const RECT r = NoCliente(janela_->Hwnd(), h);
+        EXPECT_EQ(r.left, c.area.x);
+        EXPECT_EQ(r.top, c.area.y);
+        if (c.ajustaAoTexto) {
+            EXPECT_GT(r.right - r.left, 0);
+            EXPECT_GT(r.bottom - r.top, 0);
+        } else {
+            // A picture's control takes the picture's size, as described.
+            EXPECT_EQ(r.right - r.left, c.area.largura);
+            EXPECT_EQ(r.bottom - r.top, c.area.altura);
+        }
+        if (c.tipo == Tipo::Botao || c.tipo == Tipo::Caixa || c.tipo == Tipo::Rotulo) {
+            EXPECT_EQ(win32::ParaU16(win32::TextoDe(h)), c.texto);
+        }
+        EXPECT_EQ(IsWindowEnabled(h) != FALSE, c.habilitado);
+        if (c.tipo == Tipo::Botao) {
+            EXPECT_FALSE(Tem(h, BS_DEFPUSHBUTTON));
+        }
+        if (c.tipo == Tipo::Caixa) {
+            EXPECT_EQ(Tem(h, ES_MULTILINE), c.multiLinha);
+            EXPECT_EQ(Tem(h, ES_READONLY), c.travado);
+            EXPECT_EQ(Tem(h, WS_VSCROLL), c.barraVertical);
+            EXPECT_EQ(Tem(h, ES_CENTER), c.alinhamento == janelas::Alinhamento::Centro);
+            if (c.maximoCaracteres > 0) {
+                EXPECT_EQ(SendMessageW(h, EM_GETLIMITTEXT, 0, 0), c.maximoCaracteres);
+            }
+            // A screen reader names the box after the label before it.
+            HWND rotulo = GetWindow(h, GW_HWNDPREV);
+            ASSERT_NE(rotulo, nullptr);
+            EXPECT_EQ(_wcsicmp(Classe(rotulo).c_str(), L"Static"), 0);
+            EXPECT_EQ(win32::ParaU16(win32::TextoDe(rotulo)), c.NomeAcessivel());
+        }
+        if (c.tipo == Tipo::Imagem) {
+            EXPECT_NE(SendMessageW(h, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+        }
+    }
+}
+
+TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar) {
+    const janelas::Janela& d = *GetParam();
+    HWND h = janela_->Hwnd();
+    RECT cliente{};
+    GetClientRect(h, &cliente);
+    EXPECT_EQ(cliente.right, d.cliente.largura);
+    EXPECT_EQ(cliente.bottom, d.cliente.altura);
+    EXPECT_FALSE(Tem(h, WS_CAPTION));
+    EXPECT_FALSE(Tem(h, WS_SYSMENU));
+    EXPECT_TRUE(Tem(h, WS_DLGFRAME));
+    EXPECT_EQ(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    EXPECT_NE(GetWindow(h, GW_OWNER), nullptr);
+    EXPECT_EQ(win32::ParaU16(win32::TextoDe(h)), d.nomeAcessivel);
+    // The snowflake (linked in here as in Morvantis.exe), both sizes.
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_SMALL, 0), 0);
+
+    janela_->Mostrar();
+    RECT fora{};
+    GetWindowRect(h, &fora);
+    EXPECT_EQ(fora.right - fora.left, d.cliente.largura + 2 * janelas::MolduraPixels);
+    EXPECT_EQ(fora.bottom - fora.top, d.cliente.altura + 2 * janelas::MolduraPixels);
+    EXPECT_NEAR(fora.left + fora.right, GetSystemMetrics(SM_CXSCREEN), 1);
+    EXPECT_NEAR(fora.top + fora.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
+    janela_->Fechar();
+}
+
+TEST_P(Realizacao, GroundLabelsBoxesAndLinesTakeTheirDescribedColours) {
+    const janelas::Janela& d = *GetParam();
+    HWND h = janela_->Hwnd();
+    HDC tela = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(tela);
+    HBITMAP bitmap = CreateCompatibleBitmap(tela, 4, 4);
+    SelectObject(dc, bitmap);
+    SendMessageW(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 1, 1), Esperada(d.fundo, COLOR_3DFACE));
+    for (const janelas::Controle& c : d.controles) {
+        SCOPED_TRACE(std::string(c.nome));
+        if (c.tipo != Tipo::Caixa && c.tipo != Tipo::Rotulo && c.tipo != Tipo::Linha) {
+            continue;
+        }
+        // A read-only EDIT asks as a STATIC does.
+        const UINT pergunta = c.tipo == Tipo::Caixa && !c.travado ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+        auto* pincel = reinterpret_cast<HBRUSH>(SendMessageW(
+            h, pergunta, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(janela_->HwndDe(c.nome))));
+        LOGBRUSH lb{};
+        ASSERT_NE(GetObjectW(pincel, sizeof lb, &lb), 0);
+        switch (c.tipo) {
+            case Tipo::Caixa:
+                EXPECT_EQ(GetTextColor(dc), Esperada(c.corTexto, COLOR_WINDOWTEXT));
+                EXPECT_EQ(lb.lbColor, Esperada(c.corFundo, COLOR_WINDOW));
+                break;
+            case Tipo::Rotulo:
+                EXPECT_EQ(GetTextColor(dc), Esperada(c.corTexto, COLOR_WINDOWTEXT));
+                EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+                EXPECT_EQ(lb.lbColor, Esperada(d.fundo, COLOR_3DFACE));
+                break;
+            default:
+                EXPECT_EQ(lb.lbColor, Esperada(c.corTexto, COLOR_WINDOWTEXT));
+                break;
+        }
+        SetBkMode(dc, OPAQUE);
+    }
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, tela);
+}
+
+// Moved to a denser screen (150 %, 200 %), the window lays itself out
+// again: every place, size and picture scaled, the client area too.
+TEST_P(Realizacao, RelaysOutAtTheDpiOfItsNewScreen) {
+    const janelas::Janela& d = *GetParam();
+    HWND h = janela_->Hwnd();
+    for (const UINT dpi : {144U, 192U}) {
+        SCOPED_TRACE(dpi);
+        const auto escala = [dpi](int pixels) { return static_cast<LONG>(std::lround(pixels * dpi / 96.0)); };
+        RECT sugerido{};
+        GetWindowRect(h, &sugerido);
+        SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        RECT cliente{};
+        GetClientRect(h, &cliente);
+        EXPECT_EQ(cliente.right, escala(d.cliente.largura));
+        EXPECT_EQ(cliente.bottom, escala(d.cliente.altura));
+        for (const janelas::Controle& c : d.controles) {
+            SCOPED_TRACE(std::string(c.nome));
+            if (c.tipo == Tipo::Temporizador) {
+                continue;
+            }
+            const RECT r = NoCliente(h, janela_->HwndDe(c.nome));
+            EXPECT_EQ(r.left, escala(c.area.x));
+            EXPECT_EQ(r.top, escala(c.area.y));
+            if (!c.ajustaAoTexto) {
+                EXPECT_EQ(r.right - r.left, escala(c.area.largura));
+                EXPECT_EQ(r.bottom - r.top, escala(c.area.altura));
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Janelas, Realizacao, ::testing::ValuesIn(janelas::Todas),
+                         [](const auto& info) { return std::string(info.param->nome); });
+
+}  // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+// The windows' look on the Windows API: a described colour as a COLORREF
+// (named colours are the desktop's own system colours), the two fonts at a
+// given DPI, and the brushes and fonts a window keeps while it lives.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "Descricao.h"
+
+namespace morvantis::win32 {
+
+// A described colour; the control's default is the system colour `padrao`.
+[[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, int padrao);
+
+// Pixels at 96 dots per inch on a screen of `dpi`.
+[[nodiscard]] inline int Escalar(int pixels, UINT dpi) {
+    return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+// One solid brush per colour, deleted with the window.
+class Pinceis {
+public:
+    Pinceis() = default;
+    ~Pinceis();
+    Pinceis(const Pinceis&) = delete;
+    Pinceis& operator=(const Pinceis&) = delete;
+
+    [[nodiscard]] HBRUSH De(COLORREF cor);
+
+private:
+    std::vector<std::pair<COLORREF, HBRUSH>> pinceis_;
+};
+
+// The fonts a window uses at its current DPI, made on first use.
+class Fontes {
+public:
+    Fontes() = default;
+    ~Fontes();
+    Fontes(const Fontes&) = delete;
+    Fontes& operator=(const Fontes&) = delete;
+
+    [[nodiscard]] HFONT De(const janelas::Fonte& fonte, UINT dpi);
+    // Drops those made for another DPI, once no control uses them.
+    void ManterSo(UINT dpi);
+
+private:
+    struct Feita {
+        janelas::Fonte fonte;
+        UINT dpi;
+        HFONT hfont;
+    };
+    std::vector<Feita> fontes_;
+};
+
+}  // namespace morvantis::win32

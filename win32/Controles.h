@@ -1,0 +1,73 @@
+#pragma once
+
+// The Win32 side of the controls' boundary: thin adaptors from the game
+// logic's operations to an EDIT, a BUTTON and a window timer.
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+#include "toolkit/Toolkit.h"
+
+namespace morvantis::win32 {
+
+class Caixa final : public toolkit::TextBox {
+public:
+    explicit Caixa(HWND caixa) : caixa_(caixa) {}
+
+    [[nodiscard]] std::u16string Text() const override;
+    void SetText(const std::u16string& texto) override;
+    void SetCaret(std::size_t posicao) override;
+    void SetLocked(bool travada) override;
+    void SetFocus() override;
+
+private:
+    HWND caixa_;
+};
+
+class Botao final : public toolkit::Button {
+public:
+    explicit Botao(HWND botao) : botao_(botao) {}
+
+    void SetEnabled(bool habilitado) override;
+    void SetFocus() override;
+
+private:
+    HWND botao_;
+};
+
+// A window timer whose WM_TIMER ticks come through the thread's message
+// queue like keys and clicks.
+//
+// Windows rounds a timer's period up to the system clock's tick, 15.6 ms by
+// default, which would stretch a 10 ms reveal of 60 characters to 0.94 s.
+// While it runs, the timer asks for a 1 ms clock (timeBeginPeriod), which
+// makes the period 10 ms; and a tick that still came late is caught up on
+// the next WM_TIMER (one extra at most), so the whole reveal keeps the pace
+// of the clock rather than drifting by each tick's lateness.
+class Temporizador final : public toolkit::Timer {
+public:
+    Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
+        : janela_(janela), id_(id), intervaloMs_(intervaloMs > 0 ? intervaloMs : 1) {}
+    ~Temporizador() override;
+    Temporizador(const Temporizador&) = delete;
+    Temporizador& operator=(const Temporizador&) = delete;
+
+    void SetEnabled(bool ligado) override;
+    void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
+    [[nodiscard]] UINT_PTR Id() const { return id_; }
+    // The window's WM_TIMER for this timer.
+    void Pulsar();
+
+private:
+    HWND janela_;
+    UINT_PTR id_;
+    int intervaloMs_;
+    bool ligado_ = false;
+    std::chrono::steady_clock::time_point inicio_{};
+    long long pulsos_ = 0;
+    std::function<void()> handler_;
+};
+
+}  // namespace morvantis::win32

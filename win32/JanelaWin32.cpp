@@ -1,0 +1,459 @@
+#include "JanelaWin32.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "KitWin32.h"
+#include "Texto.h"
+
+namespace morvantis::win32 {
+
+namespace {
+
+using janelas::Controle;
+using janelas::Tipo;
+
+// No caption, no system menu: only the 3-pixel dialog frame.
+constexpr DWORD EstiloJanela = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+constexpr DWORD EstiloEstendido = WS_EX_CONTROLPARENT;
+
+// The names of the pictures in win32/recursos.rc.
+const wchar_t* Recurso(janelas::Figura figura) {
+    switch (figura) {
+        case janelas::Figura::Pintura:
+            return L"PINTURA";
+        case janelas::Figura::Faixa:
+            return L"FAIXA";
+        case janelas::Figura::Nenhuma:
+            break;
+    }
+    return nullptr;
+}
+
+// A picture at the scale of the layout: its own pixels at 96 dpi; on a
+// screen of 2, 3... times that, each of its pixels a sharp square; at a
+// fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
+HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
+    const wchar_t* nome = Recurso(figura);
+    auto* original =
+        nome != nullptr ? static_cast<HBITMAP>(LoadImageW(instancia, nome, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+    if (original == nullptr || dpi == USER_DEFAULT_SCREEN_DPI) {
+        return original;
+    }
+    BITMAP bm{};
+    GetObjectW(original, sizeof bm, &bm);
+    const int largura = Escalar(bm.bmWidth, dpi);
+    const int altura = Escalar(bm.bmHeight, dpi);
+    HDC tela = GetDC(nullptr);
+    HDC de = CreateCompatibleDC(tela);
+    HDC para = CreateCompatibleDC(tela);
+    HBITMAP ampliada = CreateCompatibleBitmap(tela, largura, altura);
+    HGDIOBJ antigoDe = SelectObject(de, original);
+    HGDIOBJ antigoPara = SelectObject(para, ampliada);
+    SetStretchBltMode(para, dpi % USER_DEFAULT_SCREEN_DPI == 0 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(para, 0, 0, nullptr);
+    StretchBlt(para, 0, 0, largura, altura, de, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    SelectObject(de, antigoDe);
+    SelectObject(para, antigoPara);
+    DeleteDC(de);
+    DeleteDC(para);
+    ReleaseDC(nullptr, tela);
+    DeleteObject(original);
+    return ampliada;
+}
+
+HWND Filho(HWND pai, const wchar_t* classe, std::u16string_view texto, DWORD estilo, DWORD estendido,
+           int id) {
+    return CreateWindowExW(estendido, classe, ParaWide(texto).c_str(), estilo, 0, 0, 0, 0, pai,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+DWORD EstiloCaixa(const Controle& c) {
+    DWORD estilo = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    estilo |= c.alinhamento == janelas::Alinhamento::Centro ? ES_CENTER : ES_LEFT;
+    if (c.multiLinha) {
+        estilo |= ES_MULTILINE | ES_AUTOVSCROLL;
+        estilo |= c.barraVertical ? WS_VSCROLL : 0;
+        estilo |= c.quebraLinhas ? 0 : ES_AUTOHSCROLL;
+    } else {
+        estilo |= ES_AUTOHSCROLL;
+    }
+    return estilo | (c.travado ? ES_READONLY : 0);
+}
+
+}  // namespace
+
+JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND dono)
+    : kit_(kit), descricao_(descricao) {
+    CreateWindowExW(EstiloEstendido, Classe, ParaWide(descricao.nomeAcessivel).c_str(), EstiloJanela, 0, 0, 0,
+                    0, dono, nullptr, kit.Instancia(), this);
+    if (hwnd_ == nullptr) {
+        throw std::runtime_error("CreateWindowExW failed");
+    }
+    // The class's snowflake, as the window's own too: WM_GETICON answers
+    // other programs (the task switcher, a screen reader) with it.
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    for (std::size_t i = 0; i < descricao.controles.size(); ++i) {
+        Criar(descricao.controles[i], IdDoControle(i));
+    }
+    Dispor(GetDpiForWindow(hwnd_));
+}
+
+JanelaWin32::~JanelaWin32() {
+    filtradas_.clear();
+    temporizadores_.clear();
+    if (IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (const Vivo& v : controles_) {
+        if (v.figura != nullptr) {
+            DeleteObject(v.figura);
+        }
+    }
+}
+
+void JanelaWin32::Criar(const Controle& c, int id) {
+    Vivo v{&c, nullptr, id};
+    const std::string nome(c.nome);
+    constexpr DWORD Visivel = WS_CHILD | WS_VISIBLE;
+    switch (c.tipo) {
+        case Tipo::Botao:
+            v.hwnd = Filho(hwnd_, L"BUTTON", c.texto,
+                           Visivel | WS_TABSTOP | BS_PUSHBUTTON | (c.habilitado ? 0 : WS_DISABLED), 0, id);
+            botoes_.emplace(nome, std::make_unique<win32::Botao>(v.hwnd));
+            break;
+        case Tipo::Caixa:
+            // A screen reader names an EDIT after the label just before it in
+            // the z-order, as it does a dialog's: a hidden STATIC holds the
+            // box's name there.
+            Filho(hwnd_, L"STATIC", c.NomeAcessivel(), WS_CHILD | SS_NOPREFIX, 0, -1);
+            v.hwnd = Filho(hwnd_, L"EDIT", c.texto, EstiloCaixa(c), WS_EX_CLIENTEDGE, id);
+            if (c.maximoCaracteres > 0) {
+                SendMessageW(v.hwnd, EM_SETLIMITTEXT, static_cast<WPARAM>(c.maximoCaracteres), 0);
+            }
+            caixas_.emplace(nome, std::make_unique<win32::Caixa>(v.hwnd));
+            break;
+        case Tipo::Rotulo:
+            v.hwnd = Filho(hwnd_, L"STATIC", c.texto,
+                           Visivel | SS_NOPREFIX | (c.quebraLinhas ? SS_LEFT : SS_LEFTNOWORDWRAP), 0, id);
+            break;
+        case Tipo::Imagem:
+            v.hwnd = Filho(hwnd_, L"STATIC", {}, Visivel | SS_BITMAP, 0, id);
+            break;
+        case Tipo::Linha:
+            v.hwnd = Filho(hwnd_, L"STATIC", {}, Visivel, 0, id);
+            break;
+        case Tipo::Temporizador:
+            temporizadores_.emplace(nome, std::make_unique<win32::Temporizador>(hwnd_, id, c.intervaloMs));
+            break;
+    }
+    controles_.push_back(v);
+}
+
+void JanelaWin32::Dispor(UINT dpi) {
+    dpi_ = dpi;
+    HDC dc = GetDC(hwnd_);
+    for (Vivo& v : controles_) {
+        if (v.hwnd == nullptr) {
+            continue;
+        }
+        const Controle& c = *v.descricao;
+        HFONT fonte = fontes_.De(descricao_.FonteDe(c), dpi);
+        SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonte), FALSE);
+        const int x = Escalar(c.area.x, dpi);
+        const int y = Escalar(c.area.y, dpi);
+        int largura = Escalar(c.area.largura, dpi);
+        int altura = Escalar(c.area.altura, dpi);
+        if (c.tipo == Tipo::Rotulo && c.ajustaAoTexto) {
+            const std::wstring texto = ParaWide(c.texto);
+            HGDIOBJ antiga = SelectObject(dc, fonte);
+            RECT medida{};
+            DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &medida,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            SelectObject(dc, antiga);
+            largura = medida.right;
+            altura = medida.bottom;
+        } else if (c.tipo == Tipo::Imagem) {
+            HBITMAP antiga = v.figura;
+            v.figura = Figura(kit_.Instancia(), c.figura, dpi);
+            SendMessageW(v.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(v.figura));
+            if (antiga != nullptr) {
+                DeleteObject(antiga);
+            }
+            BITMAP bm{};
+            if (v.figura != nullptr && GetObjectW(v.figura, sizeof bm, &bm) != 0) {
+                largura = bm.bmWidth;
+                altura = bm.bmHeight;
+            }
+        } else if (c.tipo == Tipo::Linha) {
+            altura = std::max(1, altura);
+        }
+        SetWindowPos(v.hwnd, nullptr, x, y, largura, altura, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ReleaseDC(hwnd_, dc);
+    fontes_.ManterSo(dpi);
+    RECT janela{0, 0, Escalar(descricao_.cliente.largura, dpi), Escalar(descricao_.cliente.altura, dpi)};
+    AdjustWindowRectExForDpi(&janela, EstiloJanela, FALSE, EstiloEstendido, dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, janela.right - janela.left, janela.bottom - janela.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Centred on the screen it is on, the taskbar ignored, as the windows were
+// always placed.
+void JanelaWin32::Centrar() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT janela{};
+    GetWindowRect(hwnd_, &janela);
+    const RECT& tela = monitor.rcMonitor;
+    const int x = tela.left + ((tela.right - tela.left) - (janela.right - janela.left)) / 2;
+    const int y = tela.top + ((tela.bottom - tela.top) - (janela.bottom - janela.top)) / 2;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const JanelaWin32::Vivo* JanelaWin32::Achar(std::string_view nome) const {
+    for (const Vivo& v : controles_) {
+        if (v.descricao->nome == nome) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+const JanelaWin32::Vivo* JanelaWin32::Achar(HWND controle) const {
+    for (const Vivo& v : controles_) {
+        if (v.hwnd == controle) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+HWND JanelaWin32::HwndDe(std::string_view nome) const {
+    const Vivo* v = Achar(nome);
+    return v != nullptr ? v->hwnd : nullptr;
+}
+
+namespace {
+
+template <typename Mapa>
+auto& Adaptador(Mapa& mapa, std::string_view nome) {
+    const auto it = mapa.find(nome);
+    if (it == mapa.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *it->second;
+}
+
+}  // namespace
+
+toolkit::TextBox& JanelaWin32::Caixa(std::string_view nome) {
+    return Adaptador(caixas_, nome);
+}
+
+toolkit::Button& JanelaWin32::Botao(std::string_view nome) {
+    return Adaptador(botoes_, nome);
+}
+
+toolkit::Timer& JanelaWin32::Temporizador(std::string_view nome) {
+    return Adaptador(temporizadores_, nome);
+}
+
+void JanelaWin32::AoClicar(std::string_view botao, std::function<void()> handler) {
+    Adaptador(botoes_, botao);
+    cliques_[Achar(botao)->id] = std::move(handler);
+}
+
+void JanelaWin32::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
+                           janelas::EmCaptura emCaptura) {
+    Adaptador(caixas_, caixa);
+    filtradas_.push_back(
+        std::make_unique<CaixaPergunta>(Achar(caixa)->hwnd, std::move(filtro), std::move(emCaptura)));
+}
+
+void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+    Adaptador(caixas_, caixa);
+    focos_[Achar(caixa)->id] = std::move(handler);
+}
+
+void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+    Adaptador(temporizadores_, temporizador).AoPulsar(std::move(handler));
+}
+
+void JanelaWin32::Mostrar() {
+    Centrar();
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    // The focus goes to the first control in tab order that can take it.
+    for (const Vivo& v : controles_) {
+        if (v.descricao->TomaFoco() && IsWindowEnabled(v.hwnd)) {
+            SetFocus(v.hwnd);
+            break;
+        }
+    }
+    UpdateWindow(hwnd_);
+}
+
+void JanelaWin32::MostrarModal(std::function<void()> aoFechar) {
+    desabilitadas_.clear();
+    fechada_ = false;
+    // Disabling the window below takes its focus away: it comes back there
+    // when this one closes.
+    focoAbaixo_ = GetFocus();
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND outra, LPARAM eu) -> BOOL {
+            auto* janela = reinterpret_cast<JanelaWin32*>(eu);
+            if (outra != janela->hwnd_ && IsWindowVisible(outra) && IsWindowEnabled(outra)) {
+                janela->desabilitadas_.push_back(outra);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(this));
+    for (HWND outra : desabilitadas_) {
+        EnableWindow(outra, FALSE);
+    }
+    Mostrar();
+    // The loop ends when this window closes (its object is destroyed only
+    // later, from the queue) or when the program ends.
+    kit_.Rodar([this] { return !fechada_; });
+    if (aoFechar) {
+        aoFechar();
+    }
+}
+
+void JanelaWin32::Fechar() {
+    // The windows below take input again before this one leaves, so that
+    // Windows activates its owner rather than another program.
+    for (HWND outra : desabilitadas_) {
+        if (IsWindow(outra)) {
+            EnableWindow(outra, TRUE);
+        }
+    }
+    desabilitadas_.clear();
+    ShowWindow(hwnd_, SW_HIDE);
+    fechada_ = true;
+    if (focoAbaixo_ != nullptr && IsWindow(focoAbaixo_) && IsWindowEnabled(focoAbaixo_)) {
+        SetFocus(focoAbaixo_);
+    }
+    focoAbaixo_ = nullptr;
+}
+
+LRESULT CALLBACK JanelaWin32::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* eu = static_cast<JanelaWin32*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        eu->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(eu));
+    }
+    auto* eu = reinterpret_cast<JanelaWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return eu != nullptr ? eu->Tratar(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
+    const COLORREF chao = Colorref(descricao_.fundo, COLOR_3DFACE);
+    const Vivo* v = Achar(controle);
+    if (v == nullptr) {
+        return reinterpret_cast<LRESULT>(pinceis_.De(chao));
+    }
+    const Controle& c = *v->descricao;
+    switch (c.tipo) {
+        case Tipo::Caixa: {
+            // The same colours locked or not: a read-only EDIT asks with
+            // WM_CTLCOLORSTATIC and would otherwise turn grey.
+            const COLORREF fundo = Colorref(c.corFundo, COLOR_WINDOW);
+            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            SetBkColor(dc, fundo);
+            return reinterpret_cast<LRESULT>(pinceis_.De(fundo));
+        }
+        case Tipo::Rotulo:
+            // Transparent: the window's ground shows around the letters.
+            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(pinceis_.De(chao));
+        case Tipo::Linha:
+            return reinterpret_cast<LRESULT>(pinceis_.De(Colorref(c.corTexto, COLOR_WINDOWTEXT)));
+        case Tipo::Botao:
+        case Tipo::Imagem:
+        case Tipo::Temporizador:
+            break;
+    }
+    SetBkColor(dc, chao);
+    return reinterpret_cast<LRESULT>(pinceis_.De(chao));
+}
+
+LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return Colorir(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+        case WM_ERASEBKGND: {
+            RECT cliente{};
+            GetClientRect(hwnd_, &cliente);
+            FillRect(reinterpret_cast<HDC>(wp), &cliente,
+                     pinceis_.De(Colorref(descricao_.fundo, COLOR_3DFACE)));
+            return 1;
+        }
+        case WM_COMMAND: {
+            // Only a control's own notification: the IDOK and IDCANCEL that
+            // the dialog keys send for Enter and Escape press nothing.
+            if (lp == 0) {
+                return 0;
+            }
+            const auto& handlers = HIWORD(wp) == BN_CLICKED ? cliques_ : focos_;
+            if (HIWORD(wp) != BN_CLICKED && HIWORD(wp) != EN_SETFOCUS) {
+                return 0;
+            }
+            const auto it = handlers.find(LOWORD(wp));
+            if (it != handlers.end()) {
+                const std::function<void()> handler = it->second;
+                handler();
+            }
+            return 0;
+        }
+        case WM_TIMER:
+            for (auto& [nome, temporizador] : temporizadores_) {
+                if (temporizador->Id() == wp) {
+                    temporizador->Pulsar();
+                    break;
+                }
+            }
+            return 0;
+        case WM_CLOSE:
+            return 0;  // Alt+F4: only "Sair" ends the program
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) == SC_CLOSE) {
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            // Back to the control that had the focus, as a dialog does.
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND foco = GetFocus();
+                if (foco != nullptr && IsChild(hwnd_, foco)) {
+                    foco_ = foco;
+                }
+            } else if (foco_ != nullptr && IsWindow(foco_) && IsWindowEnabled(foco_)) {
+                SetFocus(foco_);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            const auto* sugerido = reinterpret_cast<const RECT*>(lp);
+            Dispor(HIWORD(wp));
+            SetWindowPos(hwnd_, nullptr, sugerido->left, sugerido->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace morvantis::win32

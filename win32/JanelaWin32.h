@@ -1,0 +1,102 @@
+#pragma once
+
+// A window description realised with the Windows API: a popup window with
+// the 3-pixel dialog frame and no caption, its client area exactly the
+// described size (scaled from 96 dpi), holding one real control for each
+// described one: BUTTON, EDIT, or STATIC for labels, pictures and lines.
+// Each control's id is its place in the description (IdDoControle), so
+// tests and other processes find it with GetDlgItem.
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Aparencia.h"
+#include "CaixaPergunta.h"
+#include "Controles.h"
+#include "Kit.h"
+
+namespace morvantis::win32 {
+
+class KitWin32;
+
+class JanelaWin32 final : public janelas::JanelaViva {
+public:
+    // The window class every described window shares.
+    static constexpr wchar_t Classe[] = L"Morvantis.Janela";
+    [[nodiscard]] static constexpr int IdDoControle(std::size_t indice) {
+        return 100 + static_cast<int>(indice);
+    }
+
+    // `dono` owns the window: it keeps it above its owner and out of the
+    // taskbar.
+    JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND dono);
+    // Destroys the window at once: its owner destroys it only once the
+    // handler that closed it has returned.
+    ~JanelaWin32() override;
+    JanelaWin32(const JanelaWin32&) = delete;
+    JanelaWin32& operator=(const JanelaWin32&) = delete;
+
+    [[nodiscard]] HWND Hwnd() const { return hwnd_; }
+    // The control of that described name, or nullptr.
+    [[nodiscard]] HWND HwndDe(std::string_view nome) const;
+
+    toolkit::TextBox& Caixa(std::string_view nome) override;
+    toolkit::Button& Botao(std::string_view nome) override;
+    toolkit::Timer& Temporizador(std::string_view nome) override;
+
+    void AoClicar(std::string_view botao, std::function<void()> handler) override;
+    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
+                  janelas::EmCaptura emCaptura) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+
+    void Mostrar() override;
+    void MostrarModal(std::function<void()> aoFechar) override;
+    void Fechar() override;
+
+    static LRESULT CALLBACK Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    struct Vivo {
+        const janelas::Controle* descricao;
+        HWND hwnd = nullptr;
+        int id = 0;
+        HBITMAP figura = nullptr;
+    };
+
+    LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Colorir(HDC dc, HWND controle);
+    void Criar(const janelas::Controle& c, int id);
+    // Places every control, sizes and centres the window at `dpi`.
+    void Dispor(UINT dpi);
+    void Centrar();
+    [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
+    [[nodiscard]] const Vivo* Achar(HWND controle) const;
+
+    KitWin32& kit_;
+    const janelas::Janela& descricao_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    Pinceis pinceis_;
+    Fontes fontes_;
+    std::vector<Vivo> controles_;
+    std::map<int, std::function<void()>> cliques_;
+    std::map<int, std::function<void()>> focos_;
+    std::map<std::string, std::unique_ptr<win32::Caixa>, std::less<>> caixas_;
+    std::map<std::string, std::unique_ptr<win32::Botao>, std::less<>> botoes_;
+    std::map<std::string, std::unique_ptr<win32::Temporizador>, std::less<>> temporizadores_;
+    std::vector<std::unique_ptr<CaixaPergunta>> filtradas_;
+    // The control that had the focus when the window was last deactivated.
+    HWND foco_ = nullptr;
+    // While shown modally: the windows it disabled, and whether it closed.
+    std::vector<HWND> desabilitadas_;
+    HWND focoAbaixo_ = nullptr;
+    bool fechada_ = false;
+};
+
+}  // namespace morvantis::win32

@@ -1,0 +1,128 @@
+#include "KitWin32.h"
+
+#include "JanelaWin32.h"
+
+namespace morvantis::win32 {
+
+namespace {
+
+constexpr wchar_t ClasseOculta[] = L"Morvantis.Oculta";
+constexpr UINT MensagemDepois = WM_APP;
+
+ATOM Registrar(HINSTANCE instancia, const wchar_t* nome, WNDPROC procedimento, bool janela) {
+    WNDCLASSEXW classe{};
+    classe.cbSize = sizeof classe;
+    // GetClassInfoExW returns the class's atom: a second kit (tests) reuses it.
+    if (const auto existente = static_cast<ATOM>(GetClassInfoExW(instancia, nome, &classe)); existente != 0) {
+        return existente;
+    }
+    classe.lpfnWndProc = procedimento;
+    classe.hInstance = instancia;
+    classe.lpszClassName = nome;
+    if (janela) {
+        classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        // The snowflake, from the version resource's icon.
+        classe.hIcon =
+            static_cast<HICON>(LoadImageW(instancia, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        classe.hIconSm =
+            static_cast<HICON>(LoadImageW(instancia, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), 0));
+        classe.cbWndExtra = DLGWINDOWEXTRA;
+    }
+    return RegisterClassExW(&classe);
+}
+
+}  // namespace
+
+KitWin32::KitWin32(HINSTANCE instancia) : instancia_(instancia) {
+    classeJanela_ = Registrar(instancia, JanelaWin32::Classe, &JanelaWin32::Procedimento, true);
+    Registrar(instancia, ClasseOculta, &ProcedimentoOculta, false);
+    oculta_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClasseOculta, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              instancia, this);
+}
+
+KitWin32::~KitWin32() {
+    DestroyWindow(oculta_);
+}
+
+std::unique_ptr<janelas::JanelaViva> KitWin32::Criar(const janelas::Janela& descricao,
+                                                     janelas::JanelaViva* dono) {
+    auto* janelaDono = dynamic_cast<JanelaWin32*>(dono);
+    return std::make_unique<JanelaWin32>(*this, descricao,
+                                         janelaDono != nullptr ? janelaDono->Hwnd() : oculta_);
+}
+
+void KitWin32::Depois(std::function<void()> acao) {
+    if (encerrado_) {
+        return;
+    }
+    fila_.push_back(std::move(acao));
+    PostMessageW(oculta_, MensagemDepois, 0, 0);
+}
+
+void KitWin32::EncerrarJa() {
+    encerrado_ = true;
+    fila_.clear();
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND janela, LPARAM) -> BOOL {
+            ShowWindow(janela, SW_HIDE);
+            return TRUE;
+        },
+        0);
+    PostQuitMessage(0);
+}
+
+bool KitWin32::Rodar(const std::function<bool()>& continuar) {
+    MSG msg{};
+    while (continuar()) {
+        const BOOL resultado = GetMessageW(&msg, nullptr, 0, 0);
+        if (resultado == 0 || resultado == -1) {
+            PostQuitMessage(resultado == 0 ? static_cast<int>(msg.wParam) : 1);
+            return false;
+        }
+        Despachar(msg);
+    }
+    return true;
+}
+
+int KitWin32::RodarAteOFim() {
+    MSG msg{};
+    BOOL resultado = 0;
+    while ((resultado = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        Despachar(msg);
+    }
+    return resultado == 0 ? static_cast<int>(msg.wParam) : 1;
+}
+
+// The dialog keys (Tab between controls, Space on a button) work in every
+// window; Enter and Escape press nothing (JanelaWin32 ignores IDOK and
+// IDCANCEL), and the question box takes them as characters.
+void KitWin32::Despachar(MSG& msg) const {
+    HWND raiz = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (raiz != nullptr && GetClassLongPtrW(raiz, GCW_ATOM) == classeJanela_ &&
+        IsDialogMessageW(raiz, &msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+LRESULT CALLBACK KitWin32::ProcedimentoOculta(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+    }
+    auto* kit = reinterpret_cast<KitWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == MensagemDepois && kit != nullptr) {
+        if (!kit->fila_.empty()) {
+            const std::function<void()> acao = std::move(kit->fila_.front());
+            kit->fila_.pop_front();
+            acao();
+        }
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace morvantis::win32

@@ -1,0 +1,15 @@
+// Morvantis.exe: the entry window first, then the program's message loop
+// until "Sair".
+
+#include <windows.h>
+
+#include "KitWin32.h"
+#include "Programa.h"
+
+int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
+    morvantis::GeradorPadrao gerador;
+    morvantis::win32::KitWin32 kit(instancia);
+    morvantis::Programa programa(kit, gerador);
+    programa.Iniciar();
+    return kit.RodarAteOFim();
+}
