@@ -7,7 +7,10 @@
 // the flow.
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "Descricao.h"
@@ -70,6 +73,20 @@ public:
 private:
     std::shared_ptr<const int> marca_ = std::make_shared<const int>(0);
 };
+
+// A realised window's adaptors of one kind, by their controls' names.
+template <typename Adaptador>
+using PorNome = std::map<std::string, std::unique_ptr<Adaptador>, std::less<>>;
+
+// The adaptor of that name, or std::out_of_range.
+template <typename Adaptador>
+Adaptador& Achar(const PorNome<Adaptador>& mapa, std::string_view nome) {
+    const auto it = mapa.find(nome);
+    if (it == mapa.end()) {
+        throw std::out_of_range("no such control: " + std::string(nome));
+    }
+    return *it->second;
+}
 
 class Kit {
 public:

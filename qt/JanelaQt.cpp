@@ -290,29 +290,16 @@ W& JanelaQt::Widget(std::string_view nome) const {
     return *w;
 }
 
-namespace {
-
-template <typename Mapa>
-auto& Adaptador(Mapa& mapa, std::string_view nome) {
-    const auto it = mapa.find(nome);
-    if (it == mapa.end()) {
-        throw std::out_of_range("no such control: " + std::string(nome));
-    }
-    return *it->second;
-}
-
-}  // namespace
-
 toolkit::TextBox& JanelaQt::Caixa(std::string_view nome) {
-    return Adaptador(caixas_, nome);
+    return janelas::Achar(caixas_, nome);
 }
 
 toolkit::Button& JanelaQt::Botao(std::string_view nome) {
-    return Adaptador(botoes_, nome);
+    return janelas::Achar(botoes_, nome);
 }
 
 toolkit::Timer& JanelaQt::Temporizador(std::string_view nome) {
-    return Adaptador(temporizadores_, nome);
+    return janelas::Achar(temporizadores_, nome);
 }
 
 void JanelaQt::AoClicar(std::string_view botao, std::function<void()> handler) {

@@ -52,9 +52,9 @@ private:
     W& Widget(std::string_view nome) const;
 
     QPointer<JanelaFixa> janela_;
-    std::map<std::string, std::unique_ptr<toolkit::TextBox>, std::less<>> caixas_;
-    std::map<std::string, std::unique_ptr<toolkit::Button>, std::less<>> botoes_;
-    std::map<std::string, std::unique_ptr<toolkit::Timer>, std::less<>> temporizadores_;
+    janelas::PorNome<toolkit::TextBox> caixas_;
+    janelas::PorNome<toolkit::Button> botoes_;
+    janelas::PorNome<toolkit::Timer> temporizadores_;
 };
 
 // The Qt side of the windows' boundary.

@@ -107,15 +107,6 @@ janelas::Cor TextoPadrao(const Controle& c) {
     }
 }
 
-template <typename Mapa>
-auto& Achar(Mapa& mapa, std::string_view nome) {
-    const auto it = mapa.find(nome);
-    if (it == mapa.end()) {
-        throw std::out_of_range("no such control: " + std::string(nome));
-    }
-    return *it->second;
-}
-
 void Executar(void* acao) {
     const std::unique_ptr<std::function<void()>> f(static_cast<std::function<void()>*>(acao));
     (*f)();
@@ -267,33 +258,37 @@ void JanelaWeb::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
 }
 
 toolkit::TextBox& JanelaWeb::Caixa(std::string_view nome) {
-    return Achar(caixas_, nome);
+    return janelas::Achar(caixas_, nome);
 }
 
 toolkit::Button& JanelaWeb::Botao(std::string_view nome) {
-    return Achar(botoes_, nome);
+    return janelas::Achar(botoes_, nome);
 }
 
 toolkit::Timer& JanelaWeb::Temporizador(std::string_view nome) {
-    return Achar(temporizadores_, nome);
+    return janelas::Achar(temporizadores_, nome);
 }
 
 void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) {
-    (void)Achar(botoes_, botao);  // a button's name, or out_of_range
+    (void)janelas::Achar(botoes_, botao);  // a button's name, or out_of_range
     Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
 }
 
 void JanelaWeb::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
-    Achar(perguntas_, caixa).DefinirFiltro(std::move(filtro), std::move(emCaptura));
+    const auto pergunta = perguntas_.find(caixa);
+    if (pergunta == perguntas_.end()) {
+        throw std::out_of_range("no one-line box: " + std::string(caixa));
+    }
+    pergunta->second->DefinirFiltro(std::move(filtro), std::move(emCaptura));
 }
 
 void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
-    (void)Achar(caixas_, caixa);  // a box's name, or out_of_range
+    (void)janelas::Achar(caixas_, caixa);  // a box's name, or out_of_range
     Ouvir(Elemento(caixa), "focus", [handler = std::move(handler)](const val&) { handler(); });
 }
 
 void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
+    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
 // The first control in tab order that can take the focus.

@@ -60,10 +60,10 @@ private:
     // The element that takes the focus (for the question box, its input),
     // by control name, in tab order.
     std::vector<std::pair<std::string, emscripten::val>> elementos_;
-    std::map<std::string, std::unique_ptr<toolkit::TextBox>, std::less<>> caixas_;
+    janelas::PorNome<toolkit::TextBox> caixas_;
     std::map<std::string, CaixaPergunta*, std::less<>> perguntas_;
-    std::map<std::string, std::unique_ptr<BotaoWeb>, std::less<>> botoes_;
-    std::map<std::string, std::unique_ptr<TemporizadorWeb>, std::less<>> temporizadores_;
+    janelas::PorNome<BotaoWeb> botoes_;
+    janelas::PorNome<TemporizadorWeb> temporizadores_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
 };

@@ -239,50 +239,37 @@ HWND JanelaWin32::HwndDe(std::string_view nome) const {
     return v != nullptr ? v->hwnd : nullptr;
 }
 
-namespace {
-
-template <typename Mapa>
-auto& Adaptador(Mapa& mapa, std::string_view nome) {
-    const auto it = mapa.find(nome);
-    if (it == mapa.end()) {
-        throw std::out_of_range("no such control: " + std::string(nome));
-    }
-    return *it->second;
-}
-
-}  // namespace
-
 toolkit::TextBox& JanelaWin32::Caixa(std::string_view nome) {
-    return Adaptador(caixas_, nome);
+    return janelas::Achar(caixas_, nome);
 }
 
 toolkit::Button& JanelaWin32::Botao(std::string_view nome) {
-    return Adaptador(botoes_, nome);
+    return janelas::Achar(botoes_, nome);
 }
 
 toolkit::Timer& JanelaWin32::Temporizador(std::string_view nome) {
-    return Adaptador(temporizadores_, nome);
+    return janelas::Achar(temporizadores_, nome);
 }
 
 void JanelaWin32::AoClicar(std::string_view botao, std::function<void()> handler) {
-    Adaptador(botoes_, botao);
+    janelas::Achar(botoes_, botao);
     cliques_[Achar(botao)->id] = std::move(handler);
 }
 
 void JanelaWin32::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
                            janelas::EmCaptura emCaptura) {
-    Adaptador(caixas_, caixa);
+    janelas::Achar(caixas_, caixa);
     filtradas_.push_back(
         std::make_unique<CaixaPergunta>(Achar(caixa)->hwnd, std::move(filtro), std::move(emCaptura)));
 }
 
 void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
-    Adaptador(caixas_, caixa);
+    janelas::Achar(caixas_, caixa);
     focos_[Achar(caixa)->id] = std::move(handler);
 }
 
 void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    Adaptador(temporizadores_, temporizador).AoPulsar(std::move(handler));
+    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
 void JanelaWin32::Mostrar() {

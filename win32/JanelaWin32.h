@@ -87,9 +87,9 @@ private:
     std::vector<Vivo> controles_;
     std::map<int, std::function<void()>> cliques_;
     std::map<int, std::function<void()>> focos_;
-    std::map<std::string, std::unique_ptr<win32::Caixa>, std::less<>> caixas_;
-    std::map<std::string, std::unique_ptr<win32::Botao>, std::less<>> botoes_;
-    std::map<std::string, std::unique_ptr<win32::Temporizador>, std::less<>> temporizadores_;
+    janelas::PorNome<win32::Caixa> caixas_;
+    janelas::PorNome<win32::Botao> botoes_;
+    janelas::PorNome<win32::Temporizador> temporizadores_;
     std::vector<std::unique_ptr<CaixaPergunta>> filtradas_;
     // The control that had the focus when the window was last deactivated.
     HWND foco_ = nullptr;

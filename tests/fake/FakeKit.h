@@ -20,37 +20,30 @@ namespace morvantis::fake {
 
 class FakeKit;
 
-template <typename Mapa>
-auto& Achar(Mapa& mapa, std::string_view nome) {
-    const auto it = mapa.find(nome);
-    if (it == mapa.end()) {
-        throw std::out_of_range("no such control: " + std::string(nome));
-    }
-    return *it->second;
-}
-
 class FakeJanela final : public janelas::JanelaViva {
 public:
     FakeJanela(FakeKit& kit, const janelas::Janela& descricao, FakeJanela* dono);
     ~FakeJanela() override;
 
-    toolkit::TextBox& Caixa(std::string_view nome) override { return Achar(caixas, nome); }
-    toolkit::Button& Botao(std::string_view nome) override { return Achar(botoes, nome); }
-    toolkit::Timer& Temporizador(std::string_view nome) override { return Achar(temporizadores, nome); }
+    toolkit::TextBox& Caixa(std::string_view nome) override { return janelas::Achar(caixas, nome); }
+    toolkit::Button& Botao(std::string_view nome) override { return janelas::Achar(botoes, nome); }
+    toolkit::Timer& Temporizador(std::string_view nome) override {
+        return janelas::Achar(temporizadores, nome);
+    }
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override {
-        Achar(botoes, botao);
+        janelas::Achar(botoes, botao);
         cliques[std::string(botao)] = std::move(handler);
     }
     void AoTeclar(std::string_view caixa, janelas::FiltroTeclas f, janelas::EmCaptura) override {
-        Achar(caixas, caixa);
+        janelas::Achar(caixas, caixa);
         filtro = std::move(f);
     }
     void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override {
-        Achar(caixas, caixa).onFocus = std::move(handler);
+        janelas::Achar(caixas, caixa).onFocus = std::move(handler);
     }
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override {
-        Achar(temporizadores, temporizador);
+        janelas::Achar(temporizadores, temporizador);
         pulso = std::move(handler);
     }
 
@@ -60,13 +53,13 @@ public:
 
     // A click as a person makes it: only on an enabled button.
     void Clicar(const std::string& botao) {
-        if (Achar(botoes, botao).enabled && cliques.count(botao) != 0) {
+        if (janelas::Achar(botoes, botao).enabled && cliques.count(botao) != 0) {
             auto handler = cliques.at(botao);
             handler();
         }
     }
     void Teclar(char32_t tecla) {
-        FakeTextBox& caixa = Achar(caixas, "TxtPergunta");
+        FakeTextBox& caixa = janelas::Achar(caixas, "TxtPergunta");
         if (filtro) {
             filtro(tecla);
         }
@@ -78,9 +71,9 @@ public:
     const janelas::Janela& descricao;
     FakeJanela* dono;
     Focus foco;
-    std::map<std::string, std::unique_ptr<FakeTextBox>, std::less<>> caixas;
-    std::map<std::string, std::unique_ptr<FakeButton>, std::less<>> botoes;
-    std::map<std::string, std::unique_ptr<FakeTimer>, std::less<>> temporizadores;
+    janelas::PorNome<FakeTextBox> caixas;
+    janelas::PorNome<FakeButton> botoes;
+    janelas::PorNome<FakeTimer> temporizadores;
     std::map<std::string, std::function<void()>> cliques;
     janelas::FiltroTeclas filtro;
     std::function<void()> pulso;
