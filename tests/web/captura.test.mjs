@@ -1,23 +1,14 @@
 // The trick played through every way a browser delivers text: the secret
 // never shows in the question box, not for a moment, and comes back whole.
 
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, PERGUNTA, abrir, abrirNavegador, entrar, perguntar, servir, textoVisivel } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, abrir, entrar, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
 
 const SEGREDO = "não é 👍";
 const QUESTAO = " vai chover?";
 
-let servidor;
-let navegador;
-before(async () => {
-  servidor = await servir();
-  navegador = await abrirNavegador();
-});
-after(async () => {
-  await navegador?.close();
-  await servidor?.fechar();
-});
+const ambiente = servidorENavegador();
 
 const cdp = (pagina) => pagina.createCDPSession();
 const tecla = async (sessao, texto) => {
@@ -86,9 +77,9 @@ const CAMINHOS = {
 
 for (const [nome, enviar] of Object.entries(CAMINHOS)) {
   test(`the secret stays hidden and comes back whole: ${nome}`, async () => {
-    const contexto = await navegador.createBrowserContext();
-    await contexto.overridePermissions(servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
-    const pagina = await abrir(contexto, servidor.url, CELULAR);
+    const contexto = await ambiente.navegador.createBrowserContext();
+    await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+    const pagina = await abrir(contexto, ambiente.servidor.url, CELULAR);
     await entrar(pagina);
     const sessao = await cdp(pagina);
     const vistos = [];
@@ -116,8 +107,8 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
 }
 
 test("Backspace takes back a captured character, and a locked box takes no typing", async () => {
-  const contexto = await navegador.createBrowserContext();
-  const pagina = await abrir(contexto, servidor.url);
+  const contexto = await ambiente.navegador.createBrowserContext();
+  const pagina = await abrir(contexto, ambiente.servidor.url);
   await entrar(pagina);
   const sessao = await cdp(pagina);
   const apagar = async () => {
@@ -152,8 +143,8 @@ test("Backspace takes back a captured character, and a locked box takes no typin
 
 // The input's own history holds what a composition drew into it in secret.
 test("undo and redo in the open never bring the secret back", async () => {
-  const contexto = await navegador.createBrowserContext();
-  const pagina = await abrir(contexto, servidor.url);
+  const contexto = await ambiente.navegador.createBrowserContext();
+  const pagina = await abrir(contexto, ambiente.servidor.url);
   await entrar(pagina);
   const sessao = await cdp(pagina);
   await CAMINHOS["composition, then commit"](sessao, ";", async () => {});
@@ -174,8 +165,8 @@ test("undo and redo in the open never bring the secret back", async () => {
 // Android keyboards take the word before the caret back into a composition
 // (after a Backspace, or a tap on the word) and commit it with more letters.
 test("a keyboard recomposing the word before the caret adds only its new letters", async () => {
-  const contexto = await navegador.createBrowserContext();
-  const pagina = await abrir(contexto, servidor.url, CELULAR);
+  const contexto = await ambiente.navegador.createBrowserContext();
+  const pagina = await abrir(contexto, ambiente.servidor.url, CELULAR);
   await entrar(pagina);
   const sessao = await cdp(pagina);
   const recompor = async (novas) => {

@@ -2,24 +2,15 @@
 // two layouts, the modal help and about windows, "Sair", the 200-character
 // limit, and a reload with no server once the page has been loaded.
 
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, PERGUNTA, abrir, abrirNavegador, controle, entrar, perguntar, servir } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, abrir, controle, entrar, perguntar, servidorENavegador, servir } from "./pagina.mjs";
 
-let servidor;
-let navegador;
-before(async () => {
-  servidor = await servir();
-  navegador = await abrirNavegador();
-});
-after(async () => {
-  await navegador?.close();
-  await servidor?.fechar();
-});
+const ambiente = servidorENavegador();
 
 async function novaPagina(viewport) {
-  const contexto = await navegador.createBrowserContext();
-  return { contexto, pagina: await abrir(contexto, servidor.url, viewport) };
+  const contexto = await ambiente.navegador.createBrowserContext();
+  return { contexto, pagina: await abrir(contexto, ambiente.servidor.url, viewport) };
 }
 
 async function digitarNaCaixa(pagina, texto) {
@@ -172,7 +163,7 @@ test("the open box holds 200 characters and never half of one", async () => {
 test("installable; once loaded, the page loads and plays with the server gone", async () => {
   const proprio = await servir();
   // The default context: an incognito one could not install the page.
-  const pagina = await abrir(navegador, proprio.url);
+  const pagina = await abrir(ambiente.navegador, proprio.url);
   await pagina.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) {

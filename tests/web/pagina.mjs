@@ -3,6 +3,7 @@
 // puppeteer-core (no browser download) with a fresh profile each time.
 
 import { createServer } from "node:http";
+import { after, before } from "node:test";
 import { mkdtemp, readFile, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -61,6 +62,21 @@ export async function abrirNavegador() {
 }
 
 // A page at the entry window, ready to play.
+// The site's server and a browser, started before a file's tests and
+// stopped after them.
+export function servidorENavegador() {
+  const ambiente = {};
+  before(async () => {
+    ambiente.servidor = await servir();
+    ambiente.navegador = await abrirNavegador();
+  });
+  after(async () => {
+    await ambiente.navegador?.close();
+    await ambiente.servidor?.fechar();
+  });
+  return ambiente;
+}
+
 export async function abrir(navegador, url, viewport = { width: 1024, height: 768 }) {
   const pagina = await navegador.newPage();
   await pagina.setViewport(viewport);
