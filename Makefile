@@ -90,7 +90,7 @@ web-test: web tests/web/node_modules/.package-lock.json
 	@node --test $(WEB_TESTS)
 
 bench-web: web tests/web/node_modules/.package-lock.json
-	@node tests/web/bench.mjs --out $(BUILD_DIR)/bench/web.json
+	@node bench/web.mjs --out $(BUILD_DIR)/bench/web.json
 
 # Morvantis.exe for Windows, cross-built on Debian with MinGW-w64 and tested
 # under Wine: `make windows` leaves Morvantis.exe, the portable zip and the

@@ -17,6 +17,11 @@ namespace morvantis::texto {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// The character a surrogate pair stands for.
+[[nodiscard]] constexpr char32_t DoPar(char16_t alto, char16_t baixo) {
+    return 0x10000 + ((static_cast<char32_t>(alto) - 0xD800) << 10) + (static_cast<char32_t>(baixo) - 0xDC00);
+}
+
 // The first n characters: all of s when n reaches its length, nothing when n
 // is 0 or less.
 [[nodiscard]] std::u16string Primeiros(std::u16string_view s, std::int64_t n);

@@ -34,8 +34,7 @@ std::vector<char32_t> Teclas(std::u16string_view s) {
             }
             teclas.push_back(Enter);
         } else if (texto::EhAlto(u) && i + 1 < s.size() && texto::EhBaixo(s[i + 1])) {
-            teclas.push_back(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) +
-                             (static_cast<char32_t>(s[i + 1]) - 0xDC00));
+            teclas.push_back(texto::DoPar(u, s[i + 1]));
             ++i;
         } else {
             teclas.push_back(u);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Texto.h"
+#include "TextoLargo.h"
 
 namespace morvantis::win32 {
 
@@ -146,8 +147,7 @@ void CaixaPergunta::Unidade(wchar_t unidade) {
         const wchar_t alta = alta_;
         alta_ = 0;
         if (alta != 0) {
-            Teclar(0x10000 + ((static_cast<char32_t>(alta) - 0xD800) << 10) +
-                   (static_cast<char32_t>(unidade) - 0xDC00));
+            Teclar(texto::DoPar(static_cast<char16_t>(alta), static_cast<char16_t>(unidade)));
         }
         return;
     }
@@ -187,9 +187,11 @@ void CaixaPergunta::Aplicar(char32_t caractere) {
     if (depois > limite || (GetWindowLongPtrW(caixa_, GWL_STYLE) & ES_READONLY) != 0) {
         return;
     }
-    const char32_t resto = caractere - 0x10000;
-    Original(WM_CHAR, 0xD800 + (resto >> 10), 1);
-    Original(WM_CHAR, 0xDC00 + (resto & 0x3FF), 1);
+    std::u16string par;
+    texto::Acrescentar(par, caractere);
+    for (const char16_t unidade : par) {
+        Original(WM_CHAR, unidade, 1);
+    }
 }
 
 }  // namespace morvantis::win32

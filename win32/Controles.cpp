@@ -2,7 +2,7 @@
 
 #include <timeapi.h>
 
-#include "Texto.h"
+#include "TextoLargo.h"
 
 namespace morvantis::win32 {
 

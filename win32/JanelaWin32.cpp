@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "KitWin32.h"
-#include "Texto.h"
+#include "TextoLargo.h"
 
 namespace morvantis::win32 {
 

@@ -27,7 +27,7 @@
 #include "Janelas.h"
 #include "KitWin32.h"
 #include "Module1.h"
-#include "Texto.h"
+#include "TextoLargo.h"
 
 namespace {
 

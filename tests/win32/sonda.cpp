@@ -21,7 +21,7 @@
 #include "JanelaWin32.h"
 #include "Janelas.h"
 #include "Module1.h"
-#include "Texto.h"
+#include "TextoLargo.h"
 
 namespace {
 

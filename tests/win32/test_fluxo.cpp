@@ -35,11 +35,17 @@ void TentarFechar(HWND janela) {
     SendMessageW(janela, WM_COMMAND, IDCANCEL, 0);
 }
 
-TEST(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
-    win32::KitWin32 kit(GetModuleHandleW(nullptr));
+// The program started on the real Win32 kit, its entry window showing.
+class Fluxo : public ::testing::Test {
+protected:
+    Fluxo() { programa.Iniciar(); }
+
+    win32::KitWin32 kit{GetModuleHandleW(nullptr)};
     GeradorPadrao gerador;
-    Programa programa(kit, gerador);
-    programa.Iniciar();
+    Programa programa{kit, gerador};
+};
+
+TEST_F(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
     HWND entrada = Hwnd(programa.Entrada());
     std::vector<std::string> passos;
     HWND principal = nullptr;
@@ -85,11 +91,7 @@ TEST(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
     EXPECT_FALSE(IsWindowVisible(principal));
 }
 
-TEST(Fluxo, SairOnTheEntryWindowEndsWithoutAMainWindow) {
-    win32::KitWin32 kit(GetModuleHandleW(nullptr));
-    GeradorPadrao gerador;
-    Programa programa(kit, gerador);
-    programa.Iniciar();
+TEST_F(Fluxo, SairOnTheEntryWindowEndsWithoutAMainWindow) {
     HWND entrada = Hwnd(programa.Entrada());
     kit.Depois([&] { Clicar(programa.Entrada(), "CmdSair"); });
     EXPECT_EQ(kit.RodarAteOFim(), 0);

@@ -12,7 +12,7 @@
 #include "JanelaWin32.h"
 #include "Janelas.h"
 #include "KitWin32.h"
-#include "Texto.h"
+#include "TextoLargo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 import { mkdir, readFile, writeFile } from "node:fs/promises";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
-import { CELULAR, PERGUNTA, SITE, abrir, abrirNavegador, controle, entrar, servir } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, SITE, abrir, abrirNavegador, controle, entrar, servir } from "../tests/web/pagina.mjs";
 
 const opcao = (nome, padrao) => {
   const i = process.argv.indexOf(nome);
