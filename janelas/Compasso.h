@@ -1,0 +1,50 @@
+#pragma once
+
+// The pace of a periodic timer, kept from the moment it started rather than
+// from the last tick: the platforms' timers fire a little late or coarsely
+// (Windows rounds up to its clock tick, a busy phone skips frames), and a
+// reveal of n characters must still take n intervals. Every toolkit's timer
+// asks this schedule how many ticks are due and runs that many, so a late
+// tick catches up the same way everywhere.
+
+#include <cmath>
+#include <cstdint>
+
+namespace morvantis::janelas {
+
+class Compasso {
+public:
+    explicit constexpr Compasso(int intervaloMs) : intervaloMs_(intervaloMs > 0 ? intervaloMs : 1) {}
+
+    // Starts counting at `agoraMs` (any clock in milliseconds) with no tick
+    // given yet.
+    constexpr void Iniciar(double agoraMs) {
+        inicioMs_ = agoraMs;
+        dados_ = 0;
+    }
+
+    // The ticks due by `agoraMs` and not given yet, now counted as given:
+    // one interval after the start is the first.
+    [[nodiscard]] std::int64_t Devidos(double agoraMs) {
+        const auto vencidos = static_cast<std::int64_t>(std::floor((agoraMs - inicioMs_) / intervaloMs_));
+        const std::int64_t devidos = vencidos > dados_ ? vencidos - dados_ : 0;
+        dados_ += devidos;
+        return devidos;
+    }
+
+    // Milliseconds from `agoraMs` until the next tick is due; 0 when it is
+    // due already.
+    [[nodiscard]] double Espera(double agoraMs) const {
+        const double proximo = inicioMs_ + static_cast<double>(dados_ + 1) * intervaloMs_;
+        return proximo > agoraMs ? proximo - agoraMs : 0.0;
+    }
+
+    [[nodiscard]] constexpr int IntervaloMs() const { return intervaloMs_; }
+
+private:
+    int intervaloMs_;
+    double inicioMs_ = 0;
+    std::int64_t dados_ = 0;
+};
+
+}  // namespace morvantis::janelas
