@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "Grafemas.h"
 #include "Texto.h"
 
 namespace morvantis {
@@ -19,11 +20,14 @@ void Oraculo::Form_Load() {
     modulo_.SemearPeloRelogio();
 }
 
-void Oraculo::TxtPergunta_KeyPress(char32_t& KeyAscii) {
+void Oraculo::TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii) {
+    if (KeyAscii.empty()) {
+        return;
+    }
     // The box is read on every keystroke: whether it is blank decides the
     // trigger, whatever mode the filter is in.
     if (KeyAscii == Gatilho && texto::SemEspacosNasPontas(c_.TxtPergunta.Text()).empty()) {
-        KeyAscii = 0;
+        KeyAscii.clear();
         if (!estado_.SecretoUsado) {
             estado_.ModoSecreto = true;
             estado_.SecretoUsado = true;
@@ -31,21 +35,21 @@ void Oraculo::TxtPergunta_KeyPress(char32_t& KeyAscii) {
         }
         return;
     }
-    if (KeyAscii == Enter) {
-        KeyAscii = 0;
+    if (KeyAscii.size() == 1 && KeyAscii.front() == toolkit::teclas::Enter) {
+        KeyAscii.clear();
         estado_.ModoSecreto = false;
         return;
     }
     if (!estado_.ModoSecreto) {
         return;
     }
-    if (KeyAscii == Backspace) {
-        KeyAscii = 0;
+    if (KeyAscii.size() == 1 && KeyAscii.front() == toolkit::teclas::Backspace) {
+        KeyAscii.clear();
         Apagar();
         return;
     }
     Capturar(KeyAscii);
-    KeyAscii = 0;
+    KeyAscii.clear();
 }
 
 // Shortens the box from its own current text, not by re-cutting the phrase:
@@ -63,20 +67,32 @@ void Oraculo::Apagar() {
     }
     // The counts are 16-bit scratch; the cuts use the real lengths so a
     // longer text still loses exactly its last character.
-    estado_.TamResposta = texto::Contagem16(estado_.Resposta.size());
-    estado_.TamPergunta = texto::Contagem16(caixa.size());
-    const std::u16string encurtada = texto::SemUltimo(caixa);
+    const std::vector<std::size_t> letras = grafemas::Inicios(caixa);
+    estado_.TamResposta = texto::Contagem16(iniciosResposta_.size());
+    estado_.TamPergunta = texto::Contagem16(letras.size());
+    const std::u16string encurtada = caixa.substr(0, letras.back());
     c_.TxtPergunta.SetText(encurtada);
-    estado_.Resposta = texto::SemUltimo(estado_.Resposta);
+    if (!iniciosResposta_.empty()) {
+        estado_.Resposta.resize(iniciosResposta_.back());
+        iniciosResposta_.pop_back();
+    }
     c_.TxtPergunta.SetCaret(encurtada.size());
 }
 
-void Oraculo::Capturar(char32_t caractere) {
+void Oraculo::Capturar(const toolkit::Tecla& tecla) {
     // A capture holds at most 32,767 keystrokes: past that a key is still
     // swallowed, so nothing leaks into the box, but no longer captured.
     if (estado_.Mascarados < MaximoMascarados) {
-        texto::Acrescentar(estado_.Resposta, caractere);
-        ++estado_.Mascarados;
+        // An accent or a joiner typed on its own belongs to the character
+        // before it: one character, one letter of the phrase.
+        const std::u16string_view ultimo =
+            iniciosResposta_.empty() ? std::u16string_view()
+                                     : std::u16string_view(estado_.Resposta).substr(iniciosResposta_.back());
+        if (!grafemas::Continua(ultimo, tecla)) {
+            iniciosResposta_.push_back(estado_.Resposta.size());
+            ++estado_.Mascarados;
+        }
+        estado_.Resposta += tecla;
     }
     const std::u16string mostrada = texto::Primeiros(estado_.Invocacao, estado_.Mascarados);
     c_.TxtPergunta.SetText(mostrada);
@@ -101,10 +117,10 @@ void Oraculo::CmdPergunta_Click() {
     estado_.SecretoUsado = false;
     // No trimming here: a question of spaces alone is still a question.
     if (c_.TxtPergunta.Text().empty()) {
-        estado_.Resposta = PerguntaVazia;
+        NovaResposta(PerguntaVazia);
     } else if (estado_.Resposta.empty()) {
         estado_.Desaforo = modulo_.SortearDesaforo();
-        estado_.Resposta = estado_.Desaforo;
+        NovaResposta(estado_.Desaforo);
     }
     estado_.ModoSecreto = false;
 }
@@ -113,15 +129,12 @@ void Oraculo::Timer_Timer() {
     if (estado_.Contador < std::numeric_limits<std::int32_t>::max()) {
         ++estado_.Contador;
     }
-    const auto& resposta = estado_.Resposta;
+    // One whole character a tick: an emoji or an accented letter is never
+    // shown in part.
     const auto mostrados = static_cast<std::size_t>(estado_.Contador);
-    // A character outside the 16-bit range is typed in one tick, never half.
-    if (mostrados < resposta.size() && texto::EhAlto(resposta[mostrados - 1]) &&
-        texto::EhBaixo(resposta[mostrados])) {
-        ++estado_.Contador;
-    }
-    c_.TxtResposta.SetText(texto::Primeiros(resposta, estado_.Contador));
-    if (static_cast<std::size_t>(estado_.Contador) >= resposta.size()) {
+    const bool tudo = mostrados >= iniciosResposta_.size();
+    c_.TxtResposta.SetText(tudo ? estado_.Resposta : estado_.Resposta.substr(0, iniciosResposta_[mostrados]));
+    if (tudo) {
         c_.Timer.SetEnabled(false);
         c_.CmdNova.SetEnabled(true);
         c_.CmdSair.SetEnabled(true);
@@ -136,12 +149,18 @@ void Oraculo::CmdNova_Click() {
     c_.TxtPergunta.SetFocus();
     c_.TxtResposta.SetText({});
     estado_.Resposta.clear();
+    iniciosResposta_.clear();
     c_.TxtPergunta.SetText({});
     estado_.Mascarados = 0;
     estado_.TamResposta = 0;
     estado_.TamPergunta = 0;
     estado_.Contador = 0;
     estado_.ModoSecreto = false;
+}
+
+void Oraculo::NovaResposta(std::u16string_view resposta) {
+    estado_.Resposta = resposta;
+    iniciosResposta_ = grafemas::Inicios(resposta);
 }
 
 void Oraculo::CmdSair_Click() {

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Module1.h"
 #include "toolkit/Toolkit.h"
@@ -42,9 +43,7 @@ struct EstadoJogo {
 
 class Oraculo {
 public:
-    static constexpr char32_t Backspace = 8;
-    static constexpr char32_t Enter = 13;
-    static constexpr char32_t Gatilho = U';';
+    static constexpr std::u16string_view Gatilho = u";";
 
     static constexpr std::u16string_view PerguntaVazia = u"Você não quer que eu adivinhe a sua pergunta!";
     static constexpr std::u16string_view PalavraAjuda = u"<ajuda>";
@@ -54,10 +53,9 @@ public:
     Oraculo(const Oraculo&) = delete;
     Oraculo& operator=(const Oraculo&) = delete;
 
-    // KeyAscii is the character of one keystroke (a whole code point, so a
-    // character outside the 16-bit range is one keystroke); setting it to 0
-    // swallows the key.
-    void TxtPergunta_KeyPress(char32_t& KeyAscii);
+    // KeyAscii is one keystroke: one character as a person sees it, or a
+    // control code; emptying it swallows the key.
+    void TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii);
     void CmdPergunta_Click();
     void Timer_Timer();
     void CmdNova_Click();
@@ -69,7 +67,14 @@ public:
 
 private:
     void Apagar();
-    void Capturar(char32_t caractere);
+    void Capturar(const toolkit::Tecla& tecla);
+    // Resposta replaced whole: where each of its characters begins, again.
+    void NovaResposta(std::u16string_view resposta);
+
+    // Where each character of Resposta begins, kept with every change to it:
+    // the capture joins an accent or a joiner to the character before it,
+    // Backspace takes a whole character, the reveal shows whole ones.
+    std::vector<std::size_t> iniciosResposta_;
 
     toolkit::MainWindowControls c_;
     Module1& modulo_;

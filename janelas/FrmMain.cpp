@@ -29,9 +29,9 @@ FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
     // timer: nothing more happens on screen.
     janela_->AoTeclar(
         "TxtPergunta",
-        [this](char32_t& tecla) {
+        [this](toolkit::Tecla& tecla) {
             if (fim_.Encerrado()) {
-                tecla = 0;
+                tecla.clear();
                 return;
             }
             oraculo_.TxtPergunta_KeyPress(tecla);

@@ -14,15 +14,10 @@
 #include <string_view>
 
 #include "Descricao.h"
+#include "ModeloPergunta.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::janelas {
-
-// Receives a typed character and may set it to 0 to swallow it.
-using FiltroTeclas = std::function<void(char32_t&)>;
-// Whether a secret capture is on: then nothing but the filter's own text may
-// reach the box (no pre-edit text, paste or drop).
-using EmCaptura = std::function<bool()>;
 
 // A window built from its description. Its controls are reached by their
 // described names; asking for a name the description lacks, or for a
@@ -39,8 +34,9 @@ public:
     // time, through the same queue as every other event.
     virtual void AoClicar(std::string_view botao, std::function<void()> handler) = 0;
     // Every character typed into a one-line box, however the platform
-    // delivers it (keys, dead keys, input methods), passes through the
-    // filter one at a time before the box applies it.
+    // delivers it (keys, dead keys, input methods, pastes), passes through
+    // the filter one at a time before the box applies it: the box is a
+    // ModeloPergunta, which the toolkit's control only translates and shows.
     virtual void AoTeclar(std::string_view caixa, FiltroTeclas filtro, EmCaptura emCaptura) = 0;
     virtual void AoReceberFoco(std::string_view caixa, std::function<void()> handler) = 0;
     virtual void AoPulsar(std::string_view temporizador, std::function<void()> handler) = 0;

@@ -15,6 +15,17 @@
 
 namespace morvantis::toolkit {
 
+// One keystroke as the question box's filter receives it: what a person sees
+// as one character (a grapheme cluster, game/Grafemas.h), or a control code
+// such as Backspace, Enter or Ctrl+V. The filter empties it to swallow it.
+using Tecla = std::u16string;
+
+// The control codes with a meaning for the question box.
+namespace teclas {
+inline constexpr char16_t Backspace = 8;
+inline constexpr char16_t Enter = 13;
+}  // namespace teclas
+
 // A one-line or multi-line edit box. Texts are sequences of 16-bit
 // characters; positions count those characters.
 class TextBox {

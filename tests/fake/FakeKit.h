@@ -25,7 +25,12 @@ public:
     FakeJanela(FakeKit& kit, const janelas::Janela& descricao, FakeJanela* dono);
     ~FakeJanela() override;
 
-    toolkit::TextBox& Caixa(std::string_view nome) override { return janelas::Achar(caixas, nome); }
+    toolkit::TextBox& Caixa(std::string_view nome) override {
+        if (perguntas.find(nome) != perguntas.end()) {
+            return janelas::Achar(perguntas, nome).box;
+        }
+        return janelas::Achar(caixas, nome);
+    }
     toolkit::Button& Botao(std::string_view nome) override { return janelas::Achar(botoes, nome); }
     toolkit::Timer& Temporizador(std::string_view nome) override {
         return janelas::Achar(temporizadores, nome);
@@ -35,9 +40,8 @@ public:
         janelas::Achar(botoes, botao);
         cliques[std::string(botao)] = std::move(handler);
     }
-    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas f, janelas::EmCaptura) override {
-        janelas::Achar(caixas, caixa);
-        filtro = std::move(f);
+    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas f, janelas::EmCaptura e) override {
+        janelas::Achar(perguntas, caixa).box.DefinirFiltro(std::move(f), std::move(e));
     }
     void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override {
         janelas::Achar(caixas, caixa).onFocus = std::move(handler);
@@ -58,24 +62,17 @@ public:
             handler();
         }
     }
-    void Teclar(char32_t tecla) {
-        FakeTextBox& caixa = janelas::Achar(caixas, "TxtPergunta");
-        if (filtro) {
-            filtro(tecla);
-        }
-        if (tecla != 0) {
-            caixa.Apply(tecla);
-        }
-    }
+    void Teclar(char32_t tecla) { Type(janelas::Achar(perguntas, "TxtPergunta").box, {&tecla, 1}); }
 
     const janelas::Janela& descricao;
     FakeJanela* dono;
     Focus foco;
     janelas::PorNome<FakeTextBox> caixas;
+    // The one-line boxes: the real question box model.
+    janelas::PorNome<FakePergunta> perguntas;
     janelas::PorNome<FakeButton> botoes;
     janelas::PorNome<FakeTimer> temporizadores;
     std::map<std::string, std::function<void()>> cliques;
-    janelas::FiltroTeclas filtro;
     std::function<void()> pulso;
     bool visivel = false;
     bool modal = false;
@@ -134,6 +131,12 @@ inline FakeJanela::FakeJanela(FakeKit& kit, const janelas::Janela& d, FakeJanela
         const std::string nome(c.nome);
         switch (c.tipo) {
             case janelas::Tipo::Caixa:
+                if (!c.multiLinha) {
+                    perguntas.emplace(nome, std::make_unique<FakePergunta>(
+                                                nome, foco, static_cast<std::size_t>(c.maximoCaracteres)));
+                    perguntas.at(nome)->box.SetText(std::u16string(c.texto));
+                    break;
+                }
                 caixas.emplace(nome, std::make_unique<FakeTextBox>(nome, foco));
                 caixas.at(nome)->text = std::u16string(c.texto);
                 break;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ModeloPergunta.h"
 #include "Oraculo.h"
 #include "Texto.h"
 #include "toolkit/Toolkit.h"
@@ -38,36 +39,9 @@ public:
         }
     }
 
-    // What the box itself does with a key the filter let through: Backspace
-    // deletes before the caret, anything else is inserted there, unless the
-    // box is locked or full.
-    void Apply(char32_t key) {
-        if (locked) {
-            return;
-        }
-        caret = caret < text.size() ? caret : text.size();  // tests may edit text directly
-        if (key == 8) {
-            if (caret > 0) {
-                const std::size_t take =
-                    caret > 1 && texto::EhBaixo(text[caret - 1]) && texto::EhAlto(text[caret - 2]) ? 2 : 1;
-                text.erase(caret - take, take);
-                caret -= take;
-            }
-            return;
-        }
-        std::u16string unit;
-        texto::Acrescentar(unit, key);
-        if (text.size() + unit.size() > maxLength) {
-            return;
-        }
-        text.insert(caret, unit);
-        caret += unit.size();
-    }
-
     std::u16string text;
     std::size_t caret = 0;
     bool locked = false;
-    std::size_t maxLength = 200;
     int setTextCalls = 0;
     std::function<void()> onFocus;
 
@@ -75,6 +49,37 @@ private:
     std::string name_;
     Focus& focus_;
 };
+
+// The question box as every toolkit has it: the real model, shown by a view
+// that only records where the focus went.
+class FakePergunta final : public janelas::ModeloPergunta::Vista {
+public:
+    FakePergunta(std::string name, Focus& focus, std::size_t maximo = 200)
+        : box(maximo), name_(std::move(name)), focus_(focus) {
+        box.Ligar(this);
+    }
+    FakePergunta(const FakePergunta&) = delete;
+    FakePergunta& operator=(const FakePergunta&) = delete;
+
+    void Mostrar(const janelas::ModeloPergunta&) override { ++shown; }
+    void Focar() override { focus_.owner = name_; }
+
+    janelas::ModeloPergunta box;
+    int shown = 0;
+
+private:
+    std::string name_;
+    Focus& focus_;
+};
+
+// Each code point typed as one keystroke, as a keyboard sends them.
+inline void Type(janelas::ModeloPergunta& box, std::u32string_view keys) {
+    for (const char32_t key : keys) {
+        toolkit::Tecla tecla;
+        texto::Acrescentar(tecla, key);
+        (void)box.Teclar(tecla);
+    }
+}
 
 class FakeButton final : public toolkit::Button {
 public:
@@ -155,7 +160,8 @@ private:
 // The main window as the game logic sees it, in its initial state.
 struct FakeMainWindow {
     Focus focus{"TxtPergunta"};
-    FakeTextBox TxtPergunta{"TxtPergunta", focus};
+    FakePergunta pergunta{"TxtPergunta", focus};
+    janelas::ModeloPergunta& TxtPergunta = pergunta.box;
     FakeTextBox TxtResposta{"TxtResposta", focus};
     FakeButton CmdPergunta{"CmdPergunta", focus, true};
     FakeButton CmdNova{"CmdNova", focus, false};
@@ -167,21 +173,11 @@ struct FakeMainWindow {
     toolkit::MainWindowControls Controls() {
         return {TxtPergunta, TxtResposta, CmdPergunta, CmdNova, CmdSair, Timer, Janelas, App};
     }
+    // The question box's keystrokes go through the oracle's filter.
+    void Wire(Oraculo& oraculo) {
+        TxtPergunta.DefinirFiltro([&oraculo](toolkit::Tecla& t) { oraculo.TxtPergunta_KeyPress(t); },
+                                  [&oraculo] { return oraculo.Estado().ModoSecreto; });
+    }
 };
-
-// One keystroke as the real box delivers it: the filter first, then the box
-// applies whatever was not swallowed.
-inline void Press(Oraculo& oraculo, FakeTextBox& box, char32_t key) {
-    oraculo.TxtPergunta_KeyPress(key);
-    if (key != 0) {
-        box.Apply(key);
-    }
-}
-
-inline void Type(Oraculo& oraculo, FakeTextBox& box, std::u32string_view keys) {
-    for (const char32_t key : keys) {
-        Press(oraculo, box, key);
-    }
-}
 
 }  // namespace morvantis::fake

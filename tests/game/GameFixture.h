@@ -18,11 +18,12 @@ protected:
 
     GameTest() {
         window.TxtResposta.onFocus = [this] { oraculo.TxtResposta_GotFocus(); };
+        window.Wire(oraculo);
     }
 
-    void Type(std::u32string_view keys) { fake::Type(oraculo, window.TxtPergunta, keys); }
-    void Press(char32_t key) { fake::Press(oraculo, window.TxtPergunta, key); }
-    std::u16string Box() const { return window.TxtPergunta.text; }
+    void Type(std::u32string_view keys) { fake::Type(window.TxtPergunta, keys); }
+    void Press(char32_t key) { fake::Type(window.TxtPergunta, {&key, 1}); }
+    std::u16string Box() const { return window.TxtPergunta.Texto(); }
     const EstadoJogo& State() const { return oraculo.Estado(); }
 
     // Ticks until the timer stops, at most `limit` ticks; returns the count.

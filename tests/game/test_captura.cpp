@@ -10,7 +10,7 @@ using Captura = GameTest;
 TEST_F(Captura, CaptureShowsPhraseNotKeys) {
     Type(U";sim");
     EXPECT_EQ(Box(), u"Mes");
-    EXPECT_EQ(window.TxtPergunta.caret, 3u);
+    EXPECT_EQ(window.TxtPergunta.Cursor(), 3u);
     EXPECT_EQ(State().Resposta, u"sim");
     EXPECT_EQ(State().Mascarados, 3);
     EXPECT_TRUE(State().ModoSecreto);
@@ -43,24 +43,26 @@ TEST_F(Captura, SemicolonOnlyTriggersInABlankBox) {
 
     fake::FakeMainWindow other;
     Oraculo fresh(other.Controls(), modulo);
-    other.TxtPergunta.text = u"   ";
-    other.TxtPergunta.caret = 3;
-    fake::Type(fresh, other.TxtPergunta, U";");
+    other.Wire(fresh);
+    other.TxtPergunta.SetText(u"   ");
+    other.TxtPergunta.SetCaret(3);
+    fake::Type(other.TxtPergunta, U";");
     EXPECT_TRUE(fresh.Estado().ModoSecreto) << "a box of spaces counts as blank";
-    EXPECT_EQ(other.TxtPergunta.text, u"   ") << "the spaces stay until the first captured key";
-    fake::Type(fresh, other.TxtPergunta, U"x");
-    EXPECT_EQ(other.TxtPergunta.text, u"M");
+    EXPECT_EQ(other.TxtPergunta.Texto(), u"   ") << "the spaces stay until the first captured key";
+    fake::Type(other.TxtPergunta, U"x");
+    EXPECT_EQ(other.TxtPergunta.Texto(), u"M");
 
     fake::FakeMainWindow tabbed;
     Oraculo third(tabbed.Controls(), modulo);
-    tabbed.TxtPergunta.text = u"\u00A0";
-    fake::Type(third, tabbed.TxtPergunta, U";");
+    tabbed.Wire(third);
+    tabbed.TxtPergunta.SetText(u"\u00A0");
+    fake::Type(tabbed.TxtPergunta, U";");
     EXPECT_FALSE(third.Estado().ModoSecreto) << "only U+0020 is trimmed";
 }
 
 TEST_F(Captura, TriggerWorksOncePerAsk) {
     Type(U";ab\r");
-    window.TxtPergunta.text.clear();
+    window.TxtPergunta.SetText({});
     Press(U';');
     EXPECT_EQ(Box(), u"") << "the used trigger is swallowed";
     EXPECT_FALSE(State().ModoSecreto);
@@ -80,7 +82,7 @@ TEST_F(Captura, SemicolonIntoTheStillEmptyBoxIsSwallowedNotCaptured) {
 TEST_F(Captura, BackspaceErasesFromBothTheBoxAndTheAnswer) {
     Type(U";abc\b");
     EXPECT_EQ(Box(), u"Me");
-    EXPECT_EQ(window.TxtPergunta.caret, 2u);
+    EXPECT_EQ(window.TxtPergunta.Cursor(), 2u);
     EXPECT_EQ(State().Resposta, u"ab");
     EXPECT_EQ(State().Mascarados, 2);
     EXPECT_EQ(State().TamResposta, 3);
@@ -93,15 +95,15 @@ TEST_F(Captura, BackspaceErasesFromBothTheBoxAndTheAnswer) {
 
 TEST_F(Captura, BackspaceOnEmptyBoxKeepsTheCapturedAnswer) {
     Type(U";abc");
-    window.TxtPergunta.text.clear();  // Delete and arrows act on the box itself
+    window.TxtPergunta.SetText({});  // Delete and arrows act on the box itself
     Press(U'\b');
     EXPECT_EQ(State().Resposta, u"abc");
     EXPECT_EQ(State().Mascarados, 3);
 }
 
 TEST_F(Captura, EraseAfterSpacesDrivesTheCountNegative) {
-    window.TxtPergunta.text = u"  ";
-    window.TxtPergunta.caret = 2;
+    window.TxtPergunta.SetText(u"  ");
+    window.TxtPergunta.SetCaret(2);
     Type(U";\b");
     EXPECT_EQ(Box(), u" ");
     EXPECT_EQ(State().Mascarados, -1);
@@ -126,18 +128,18 @@ TEST_F(Captura, CaptureLongerThanThePhraseShowsItWhole) {
 
 TEST_F(Captura, NextCapturedKeyRepairsWhatDeleteDidToTheBox) {
     Type(U";abcd");
-    window.TxtPergunta.text = u"Mst";  // Delete removed a letter of the phrase
-    window.TxtPergunta.caret = 1;
+    window.TxtPergunta.SetText(u"Mst");  // Delete removed a letter of the phrase
+    window.TxtPergunta.SetCaret(1);
     EXPECT_EQ(State().Resposta, u"abcd");
     Press(U'e');
     EXPECT_EQ(Box(), u"Mestr");
-    EXPECT_EQ(window.TxtPergunta.caret, 5u);
+    EXPECT_EQ(window.TxtPergunta.Cursor(), 5u);
 }
 
 TEST_F(Captura, EraseRemovesACharacterOutsideTheSixteenBitRangeWhole) {
     Type(U";a😀\b");
     EXPECT_EQ(State().Resposta, u"a");
-    window.TxtPergunta.text = u"M😀";
+    window.TxtPergunta.SetText(u"M😀");
     Press(U'\b');
     EXPECT_EQ(Box(), u"M") << "no half of a pair is left in the box";
 }
@@ -151,7 +153,7 @@ TEST_F(Captura, PlainTypingOutsideCaptureIsTheBoxsOwn) {
 
 TEST_F(Captura, SecondCaptureContinuesTheCount) {
     Type(U";abcde\r");
-    window.TxtPergunta.text.clear();
+    window.TxtPergunta.SetText({});
     oraculo.CmdPergunta_Click();
     ASSERT_FALSE(State().SecretoUsado);
     gerador.Queue({0.5});
@@ -174,7 +176,7 @@ TEST_F(Captura, CountSaturatesInsteadOfOverflowing) {
 }
 
 TEST_F(Captura, ErasingAVeryLongBlankBoxStopsTheCountAtItsFloor) {
-    window.TxtPergunta.text = std::u16string(33'000, u' ');
+    window.TxtPergunta.SetText(std::u16string(33'000, u' '));
     Press(U';');
     for (int i = 0; i < 33'000; ++i) {
         Press(U'\b');

@@ -20,8 +20,8 @@ std::ostream& operator<<(std::ostream& os, const Controls& c) {
 }
 
 Controls Read(const fake::FakeMainWindow& w) {
-    return {w.CmdPergunta.enabled, w.CmdNova.enabled, w.CmdSair.enabled,
-            w.TxtPergunta.locked,  w.Timer.enabled,   w.focus.owner};
+    return {w.CmdPergunta.enabled,   w.CmdNova.enabled, w.CmdSair.enabled,
+            w.TxtPergunta.Travada(), w.Timer.enabled,   w.focus.owner};
 }
 
 TEST_F(Pergunta, WholeCycleWithACapturedAnswer) {
@@ -66,7 +66,7 @@ TEST_F(Pergunta, QuestionWithoutCaptureGetsAnInsult) {
 
 TEST_F(Pergunta, EmptyBoxGetsTheComplaintEvenAfterACapture) {
     Type(U";segredo\r");
-    window.TxtPergunta.text.clear();
+    window.TxtPergunta.SetText({});
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(State().Resposta, u"Você não quer que eu adivinhe a sua pergunta!");
     EXPECT_EQ(RevealAll(), 45);
@@ -83,7 +83,7 @@ TEST_F(Pergunta, CommandWordsOpenTheirWindowsAndChangeNothing) {
     for (const auto& [word, window_name] :
          {std::pair{U"<ajuda>", "FrmAjuda"}, std::pair{U"<sobre>", "FrmSobre"}}) {
         window.Janelas.shown.clear();
-        window.TxtPergunta.text.clear();
+        window.TxtPergunta.SetText({});
         Type(word);
         const auto before = Read(window);
         oraculo.CmdPergunta_Click();
@@ -99,7 +99,8 @@ TEST_F(Pergunta, NearMissesOfTheCommandWordsArePlainQuestions) {
     for (const std::u32string_view word : {U"<Ajuda>", U" <sobre>", U"<sobre> ", U"<AJUDA>", U"ajuda"}) {
         fake::FakeMainWindow w;
         Oraculo o(w.Controls(), modulo);
-        fake::Type(o, w.TxtPergunta, word);
+        w.Wire(o);
+        fake::Type(w.TxtPergunta, word);
         o.CmdPergunta_Click();
         EXPECT_TRUE(w.Janelas.shown.empty());
         EXPECT_TRUE(w.Timer.enabled);
@@ -109,7 +110,7 @@ TEST_F(Pergunta, NearMissesOfTheCommandWordsArePlainQuestions) {
 
 TEST_F(Pergunta, CapturedWordThatSpellsACommandIsOnlyAnAnswer) {
     Type(U";<ajuda>\r");
-    window.TxtPergunta.text = u"<sobre>";
+    window.TxtPergunta.SetText(u"<sobre>");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(window.Janelas.shown, std::vector<std::string>{"FrmSobre"});
     EXPECT_EQ(State().Resposta, u"<ajuda>") << "the captured answer waits for a real ask";
@@ -117,13 +118,13 @@ TEST_F(Pergunta, CapturedWordThatSpellsACommandIsOnlyAnAnswer) {
 
 TEST_F(Pergunta, CaptureDuringTheRevealExtendsIt) {
     Type(U";ab\r");
-    window.TxtPergunta.text.clear();
-    window.TxtPergunta.text = u"?";
+    window.TxtPergunta.SetText({});
+    window.TxtPergunta.SetText(u"?");
     oraculo.CmdPergunta_Click();
     oraculo.Timer_Timer();
-    window.TxtPergunta.text.clear();  // the locked box still runs its filter
+    window.TxtPergunta.SetText({});  // the locked box still runs its filter
     Type(U";cd");
-    EXPECT_TRUE(window.TxtPergunta.locked);
+    EXPECT_TRUE(window.TxtPergunta.Travada());
     EXPECT_EQ(State().Resposta, u"abcd");
     EXPECT_EQ(RevealAll(), 3);
     EXPECT_EQ(window.TxtResposta.text, u"abcd");

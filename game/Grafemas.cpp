@@ -1,0 +1,39 @@
+#include "Grafemas.h"
+
+#include <algorithm>
+
+namespace morvantis::grafemas {
+
+// Continua, InicioDoUltimo and Fronteira rest on Inicios alone, so the
+// realisation that brings its own segmenter brings only that.
+
+bool Continua(std::u16string_view antes, std::u16string_view depois) {
+    if (antes.empty() || depois.empty()) {
+        return false;
+    }
+    std::u16string junto(antes.substr(InicioDoUltimo(antes)));
+    const std::size_t juncao = junto.size();
+    junto.append(depois);
+    const std::vector<std::size_t> inicios = Inicios(junto);
+    return !std::binary_search(inicios.begin(), inicios.end(), juncao);
+}
+
+std::size_t InicioDoUltimo(std::u16string_view s) {
+    const std::vector<std::size_t> inicios = Inicios(s);
+    return inicios.empty() ? 0 : inicios.back();
+}
+
+std::size_t Fronteira(std::u16string_view s, std::size_t posicao, bool paraFrente) {
+    if (posicao >= s.size()) {
+        return s.size();
+    }
+    const std::vector<std::size_t> inicios = Inicios(s);
+    const auto depois = std::upper_bound(inicios.begin(), inicios.end(), posicao);
+    const std::size_t anterior = *(depois - 1);  // inicios[0] == 0 <= posicao
+    if (anterior == posicao || !paraFrente) {
+        return anterior;
+    }
+    return depois == inicios.end() ? s.size() : *depois;
+}
+
+}  // namespace morvantis::grafemas

@@ -1,0 +1,196 @@
+#include "ModeloPergunta.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "Grafemas.h"
+#include "Texto.h"
+
+namespace morvantis::janelas {
+
+namespace {
+
+bool EhControle(char16_t c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+bool EhControle(const toolkit::Tecla& tecla) {
+    return tecla.size() == 1 && EhControle(tecla.front());
+}
+
+bool EhQuebraDeLinha(std::u16string_view c) {
+    return c == u"\r\n" || c == u"\r" || c == u"\n";
+}
+
+// The text without lone surrogates, which no box may hold.
+std::u16string SemSurrogatosSoltos(std::u16string_view s) {
+    std::u16string limpo;
+    limpo.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (texto::EhAlto(s[i]) && i + 1 < s.size() && texto::EhBaixo(s[i + 1])) {
+            limpo.append(s.substr(i++, 2));
+        } else if (!texto::EhAlto(s[i]) && !texto::EhBaixo(s[i])) {
+            limpo.push_back(s[i]);
+        }
+    }
+    return limpo;
+}
+
+}  // namespace
+
+// Every edit runs inside one; the view is shown once the outermost ends,
+// however many steps the edit and the filter took in between.
+class ModeloPergunta::Lote {
+public:
+    explicit Lote(ModeloPergunta& caixa) : caixa_(caixa) { ++caixa_.lotes_; }
+    // Also after an edit that changed nothing in the text: it may have
+    // started or ended a capture (";", Enter), which the view shows too.
+    ~Lote() {
+        if (--caixa_.lotes_ == 0 && caixa_.vista_ != nullptr) {
+            caixa_.vista_->Mostrar(caixa_);
+        }
+    }
+    Lote(const Lote&) = delete;
+    Lote& operator=(const Lote&) = delete;
+
+private:
+    ModeloPergunta& caixa_;
+};
+
+ModeloPergunta::ModeloPergunta(std::size_t maximo) : maximo_(maximo) {}
+
+void ModeloPergunta::DefinirFiltro(FiltroTeclas filtro, EmCaptura emCaptura) {
+    filtro_ = std::move(filtro);
+    emCaptura_ = std::move(emCaptura);
+}
+
+char16_t ModeloPergunta::Teclar(toolkit::Tecla tecla) {
+    Lote lote(*this);
+    tecla = SemSurrogatosSoltos(tecla);
+    if (tecla.empty()) {
+        return 0;
+    }
+    bool cabe = true;
+    return Aplicar(std::move(tecla), cabe);
+}
+
+char16_t ModeloPergunta::Aplicar(toolkit::Tecla tecla, bool& cabe) {
+    if (filtro_) {
+        filtro_(tecla);
+    }
+    if (tecla.empty() || travada_) {
+        return 0;
+    }
+    if (EhControle(tecla)) {
+        if (tecla.front() == toolkit::teclas::Backspace) {
+            ApagarAtras();
+            return 0;
+        }
+        // A one-line box has no line to break.
+        return tecla.front() == toolkit::teclas::Enter ? 0 : tecla.front();
+    }
+    if (cabe) {
+        cabe = maximo_ == 0 || texto_.size() - (Fim() - Inicio()) + tecla.size() <= maximo_;
+        if (cabe) {
+            Trocar(Inicio(), Fim(), tecla);
+        }
+    }
+    return 0;
+}
+
+void ModeloPergunta::Inserir(std::u16string_view texto) {
+    Lote lote(*this);
+    const std::u16string limpo = SemSurrogatosSoltos(texto);
+    std::vector<std::size_t> inicios = grafemas::Inicios(limpo);
+    inicios.push_back(limpo.size());
+    // Once a character does not fit, none after it goes in either: the text
+    // is never inserted with holes. Each still reaches the filter.
+    bool cabe = true;
+    for (std::size_t i = 0; i + 1 < inicios.size(); ++i) {
+        const std::u16string_view c =
+            std::u16string_view(limpo).substr(inicios[i], inicios[i + 1] - inicios[i]);
+        if (EhQuebraDeLinha(c)) {
+            Aplicar(toolkit::Tecla(1, toolkit::teclas::Enter), cabe);
+        } else if (c.size() != 1 || !EhControle(c.front())) {
+            // A control character in a pasted text is no command to the box.
+            Aplicar(toolkit::Tecla(c), cabe);
+        }
+    }
+}
+
+void ModeloPergunta::Substituir(std::size_t inicio, std::size_t fim, std::u16string_view texto) {
+    Lote lote(*this);
+    if (texto.empty()) {
+        ApagarIntervalo(inicio, fim);
+        return;
+    }
+    inicio = grafemas::Fronteira(texto_, std::min(inicio, fim), false);
+    fim = grafemas::Fronteira(texto_, std::max(inicio, fim), true);
+    ancora_ = inicio;
+    cursor_ = fim;
+    Inserir(texto);
+}
+
+void ModeloPergunta::ApagarAtras() {
+    if (Inicio() == Fim() && cursor_ > 0) {
+        Trocar(grafemas::Fronteira(texto_, cursor_ - 1, false), cursor_, {});
+    } else {
+        Trocar(Inicio(), Fim(), {});
+    }
+}
+
+void ModeloPergunta::ApagarAFrente() {
+    Lote lote(*this);
+    if (travada_) {
+        return;
+    }
+    if (Inicio() == Fim() && cursor_ < texto_.size()) {
+        Trocar(cursor_, grafemas::Fronteira(texto_, cursor_ + 1, true), {});
+    } else {
+        Trocar(Inicio(), Fim(), {});
+    }
+}
+
+void ModeloPergunta::ApagarIntervalo(std::size_t inicio, std::size_t fim) {
+    Lote lote(*this);
+    if (travada_) {
+        return;
+    }
+    Trocar(grafemas::Fronteira(texto_, std::min(inicio, fim), false),
+           grafemas::Fronteira(texto_, std::max(inicio, fim), true), {});
+}
+
+void ModeloPergunta::Selecionar(std::size_t ancora, std::size_t cursor) {
+    Lote lote(*this);
+    ancora_ = grafemas::Fronteira(texto_, ancora, ancora > ancora_);
+    cursor_ = grafemas::Fronteira(texto_, cursor, cursor > cursor_);
+}
+
+void ModeloPergunta::Trocar(std::size_t inicio, std::size_t fim, std::u16string_view unidades) {
+    texto_.replace(inicio, fim - inicio, unidades);
+    ancora_ = cursor_ = inicio + unidades.size();
+}
+
+void ModeloPergunta::SetText(const std::u16string& texto) {
+    Lote lote(*this);
+    texto_ = texto;
+    ancora_ = cursor_ = texto_.size();
+}
+
+void ModeloPergunta::SetCaret(std::size_t posicao) {
+    Lote lote(*this);
+    ancora_ = cursor_ = grafemas::Fronteira(texto_, posicao, false);
+}
+
+void ModeloPergunta::SetLocked(bool travada) {
+    Lote lote(*this);
+    travada_ = travada;
+}
+
+void ModeloPergunta::SetFocus() {
+    if (vista_ != nullptr) {
+        vista_->Focar();
+    }
+}
+
+}  // namespace morvantis::janelas
