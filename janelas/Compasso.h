@@ -32,6 +32,18 @@ public:
         return devidos;
     }
 
+    // The ticks to run at a wake of the platform's timer: those due, and at
+    // least one, since the platform wakes once an interval has passed by its
+    // own clock even where ours reads a hair less.
+    [[nodiscard]] std::int64_t Acordar(double agoraMs) {
+        const std::int64_t devidos = Devidos(agoraMs);
+        if (devidos > 0) {
+            return devidos;
+        }
+        ++dados_;
+        return 1;
+    }
+
     // Milliseconds from `agoraMs` until the next tick is due; 0 when it is
     // due already.
     [[nodiscard]] double Espera(double agoraMs) const {

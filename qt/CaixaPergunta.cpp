@@ -1,30 +1,47 @@
 #include "CaixaPergunta.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+
+#include "Grafemas.h"
+#include "QtToolkit.h"
 
 namespace morvantis {
 
 namespace {
 
-constexpr char32_t Backspace = 8;
-constexpr char32_t Enter = 13;
-constexpr char32_t Escape = 27;
+using qt::ParaQString;
+using qt::ParaU16;
+
+constexpr char16_t CtrlA = 1;
+constexpr char16_t CtrlC = 3;
+constexpr char16_t CtrlV = 0x16;
+constexpr char16_t CtrlX = 0x18;
+constexpr char16_t Escape = 27;
 
 }  // namespace
 
-CaixaPergunta::CaixaPergunta(QWidget* pai) : QLineEdit(pai) {}
-
-void CaixaPergunta::DefinirFiltro(Filtro filtro, Capturando capturando) {
-    filtro_ = std::move(filtro);
-    capturando_ = std::move(capturando);
+CaixaPergunta::CaixaPergunta(janelas::ModeloPergunta& modelo, QWidget* pai)
+    : QLineEdit(pai), modelo_(modelo) {
+    modelo_.Ligar(this);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &CaixaPergunta::RelatarSelecao);
+    connect(this, &QLineEdit::selectionChanged, this, &CaixaPergunta::RelatarSelecao);
+    Mostrar(modelo_);
 }
 
-char32_t CaixaPergunta::CaractereDaTecla(const QKeyEvent& evento) {
+CaixaPergunta::~CaixaPergunta() {
+    modelo_.Ligar(nullptr);
+}
+
+toolkit::Tecla CaixaPergunta::TeclaDoEvento(const QKeyEvent& evento) {
     switch (evento.key()) {
         // On X11 Delete carries "\x7f" and Ctrl+Tab "\t": they still bring
         // no character, the box acts on them itself.
@@ -32,14 +49,14 @@ char32_t CaixaPergunta::CaractereDaTecla(const QKeyEvent& evento) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Insert:
-            return 0;
+            return {};
         case Qt::Key_Backspace:
-            return Backspace;
+            return {toolkit::teclas::Backspace};
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return Enter;
+            return {toolkit::teclas::Enter};
         case Qt::Key_Escape:
-            return Escape;
+            return {Escape};
         default:
             break;
     }
@@ -47,93 +64,91 @@ char32_t CaixaPergunta::CaractereDaTecla(const QKeyEvent& evento) {
     // Windows deliver it; some platforms send the plain letter instead.
     const Qt::KeyboardModifiers mods = evento.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (mods == Qt::ControlModifier && evento.key() >= Qt::Key_A && evento.key() <= Qt::Key_Z) {
-        return static_cast<char32_t>(evento.key() - Qt::Key_A + 1);
+        return {static_cast<char16_t>(evento.key() - Qt::Key_A + 1)};
     }
-    const QList<uint> caracteres = evento.text().toUcs4();
-    return caracteres.size() == 1 ? static_cast<char32_t>(caracteres.front()) : 0;
-}
-
-void CaixaPergunta::Digitar(char32_t caractere) {
-    if (filtro_) {
-        filtro_(caractere);
-    }
-    if (caractere == 0 || isReadOnly()) {
-        return;
-    }
-    if (caractere == Backspace) {
-        backspace();
-    } else if (caractere >= 0x20 && caractere != 0x7F) {
-        // insert() keeps the 200-character limit, like typing does.
-        const char32_t unidade[] = {caractere};
-        insert(QString::fromUcs4(unidade, 1));
-    }
+    return ParaU16(evento.text());
 }
 
 void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
-    const char32_t caractere = CaractereDaTecla(*evento);
-    if (caractere == 0) {
-        const QList<uint> varios = evento->text().toUcs4();
-        if (varios.size() > 1) {
-            // Several characters in one key event (a macro key, a paste from
-            // a remote keyboard): each is one keystroke for the filter.
-            for (const uint c : varios) {
-                Digitar(static_cast<char32_t>(c));
-            }
-            evento->accept();
-            return;
+    evento->accept();  // Escape, swallowed or not, goes no further: the window has no cancel button
+    const toolkit::Tecla tecla = TeclaDoEvento(*evento);
+    if (grafemas::Inicios(tecla).size() > 1) {
+        modelo_.Inserir(tecla);  // several characters in one event: a macro key
+    } else if (!tecla.empty()) {
+        Comando(modelo_.Teclar(tecla));
+    } else if (evento->matches(QKeySequence::Paste)) {
+        Comando(CtrlV);
+    } else if (evento->matches(QKeySequence::Cut)) {
+        Comando(CtrlX);
+    } else if (evento->matches(QKeySequence::Copy)) {
+        Comando(CtrlC);
+    } else if (evento->key() == Qt::Key_Delete && evento->modifiers() == Qt::NoModifier) {
+        modelo_.ApagarAFrente();
+    } else if (evento->matches(QKeySequence::DeleteStartOfWord) ||
+               evento->matches(QKeySequence::DeleteEndOfWord)) {
+        // The widget finds the word; the model deletes it.
+        if (evento->matches(QKeySequence::DeleteStartOfWord)) {
+            cursorWordBackward(true);
+        } else {
+            cursorWordForward(true);
         }
-        if (EmCaptura() && evento->matches(QKeySequence::Paste)) {
-            evento->accept();  // Shift+Insert would paste in the open
-            return;
-        }
+        modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
+    } else {
+        // Caret and selection keys; whatever the widget does to its text on
+        // its own is undone by showing the model again.
         QLineEdit::keyPressEvent(evento);
-        return;
+        evento->accept();
+        Mostrar(modelo_);
     }
-    char32_t filtrado = caractere;
-    if (filtro_) {
-        filtro_(filtrado);
-    }
-    if (filtrado != 0) {
-        // The filter let the key through: the box handles it itself, so
-        // Backspace, Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+Z keep their usual meaning
-        // outside a capture.
-        QLineEdit::keyPressEvent(evento);
-    }
-    // Escape, swallowed or not, goes no further than the box: the window has
-    // no cancel button.
-    evento->accept();
 }
 
 void CaixaPergunta::inputMethodEvent(QInputMethodEvent* evento) {
     const QString confirmado = evento->commitString();
-    if (confirmado.isEmpty() && !EmCaptura()) {
-        QLineEdit::inputMethodEvent(evento);
-        return;
+    if (evento->replacementLength() != 0) {
+        const auto inicio =
+            static_cast<std::size_t>(std::max(0, cursorPosition() + evento->replacementStart()));
+        modelo_.Substituir(inicio, inicio + static_cast<std::size_t>(evento->replacementLength()),
+                           ParaU16(confirmado));
+    } else if (!confirmado.isEmpty()) {
+        modelo_.Inserir(ParaU16(confirmado));
     }
-    for (const uint c : confirmado.toUcs4()) {
-        Digitar(static_cast<char32_t>(c));
-    }
-    // The pre-edit text is shown only outside a capture; an empty one also
-    // clears any that was showing.
-    const bool mostrarPreEdicao = !EmCaptura() && !isReadOnly();
-    QInputMethodEvent restante(
-        mostrarPreEdicao ? evento->preeditString() : QString(),
-        mostrarPreEdicao ? evento->attributes() : QList<QInputMethodEvent::Attribute>{});
-    QLineEdit::inputMethodEvent(&restante);
+    // What is still being composed shows only outside a capture; an empty
+    // pre-edit also clears one that was showing.
+    const bool mostrar = !modelo_.Capturando() && !modelo_.Travada();
+    QInputMethodEvent resto(mostrar ? evento->preeditString() : QString(),
+                            mostrar ? evento->attributes() : QList<QInputMethodEvent::Attribute>{});
+    QLineEdit::inputMethodEvent(&resto);
     evento->accept();
 }
 
+// The box's own menu, in the program's language, through the model. None
+// during a capture: it would offer the phrase's letters to the clipboard.
 void CaixaPergunta::contextMenuEvent(QContextMenuEvent* evento) {
-    if (EmCaptura()) {
-        evento->accept();
+    evento->accept();
+    if (modelo_.Capturando()) {
         return;
     }
-    QLineEdit::contextMenuEvent(evento);
+    QMenu menu(this);
+    const bool selecionado = modelo_.Inicio() != modelo_.Fim();
+    const bool editavel = !modelo_.Travada();
+    menu.addAction(QStringLiteral("Recor&tar"), this, &CaixaPergunta::Recortar)
+        ->setEnabled(selecionado && editavel);
+    menu.addAction(QStringLiteral("&Copiar"), this, &CaixaPergunta::Copiar)->setEnabled(selecionado);
+    menu.addAction(QStringLiteral("C&olar"), this, [this] { Comando(CtrlV); })->setEnabled(editavel);
+    menu.addAction(QStringLiteral("&Excluir"), this,
+                   [this] { modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim()); })
+        ->setEnabled(selecionado && editavel);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Selecionar &tudo"), this, [this] { Comando(CtrlA); });
+    menu.exec(evento->globalPos());
 }
 
 void CaixaPergunta::mouseReleaseEvent(QMouseEvent* evento) {
-    // The middle button pastes the X11 selection; never into a capture.
-    if (EmCaptura() && evento->button() == Qt::MiddleButton) {
+    // The middle button pastes the X11 selection: through the model too.
+    if (evento->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        const auto onde = static_cast<std::size_t>(cursorPositionAt(evento->position().toPoint()));
+        modelo_.Selecionar(onde, onde);
+        modelo_.Inserir(ParaU16(QGuiApplication::clipboard()->text(QClipboard::Selection)));
         evento->accept();
         return;
     }
@@ -141,19 +156,94 @@ void CaixaPergunta::mouseReleaseEvent(QMouseEvent* evento) {
 }
 
 void CaixaPergunta::dragEnterEvent(QDragEnterEvent* evento) {
-    if (EmCaptura()) {
+    if (evento->mimeData()->hasText() && !modelo_.Travada()) {
+        evento->acceptProposedAction();
+    } else {
         evento->ignore();
-        return;
     }
-    QLineEdit::dragEnterEvent(evento);
 }
 
 void CaixaPergunta::dropEvent(QDropEvent* evento) {
-    if (EmCaptura()) {
-        evento->ignore();
+    const auto onde = static_cast<std::size_t>(cursorPositionAt(evento->position().toPoint()));
+    modelo_.Selecionar(onde, onde);
+    modelo_.Inserir(ParaU16(evento->mimeData()->text()));
+    evento->setDropAction(Qt::CopyAction);
+    evento->accept();
+}
+
+void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& modelo) {
+    espelhando_ = true;
+    const QString texto = ParaQString(modelo.Texto());
+    if (text() != texto) {
+        setText(texto);
+    }
+    const auto ancora = static_cast<int>(modelo.Ancora());
+    const auto cursor = static_cast<int>(modelo.Cursor());
+    if (ancora == cursor) {
+        if (hasSelectedText() || cursorPosition() != cursor) {
+            setCursorPosition(cursor);
+        }
+    } else if (selectionStart() != std::min(ancora, cursor) || cursorPosition() != cursor) {
+        setSelection(ancora, cursor - ancora);
+    }
+    // Locked, the widget takes no typing of its own, but its key events
+    // still reach the filter through keyPressEvent; a read-only QLineEdit
+    // turns its input method off, and composed characters (dead keys) must
+    // reach the filter too.
+    setReadOnly(modelo.Travada());
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+    espelhando_ = false;
+}
+
+void CaixaPergunta::Focar() {
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CaixaPergunta::RelatarSelecao() {
+    if (espelhando_) {
         return;
     }
-    QLineEdit::dropEvent(evento);
+    const int cursor = cursorPosition();
+    int ancora = cursor;
+    if (hasSelectedText()) {
+        ancora = selectionStart() == cursor ? selectionEnd() : selectionStart();
+    }
+    modelo_.Selecionar(static_cast<std::size_t>(ancora), static_cast<std::size_t>(cursor));
+}
+
+void CaixaPergunta::Comando(char16_t codigo) {
+    switch (codigo) {
+        case CtrlA:
+            modelo_.Selecionar(0, modelo_.Texto().size());
+            break;
+        case CtrlC:
+            Copiar();
+            break;
+        case CtrlX:
+            Recortar();
+            break;
+        case CtrlV:
+            if (!modelo_.Travada()) {
+                modelo_.Inserir(ParaU16(QGuiApplication::clipboard()->text()));
+            }
+            break;
+        default:
+            break;  // no history: Ctrl+Z and Ctrl+Y undo nothing
+    }
+}
+
+void CaixaPergunta::Copiar() {
+    if (!modelo_.Capturando() && modelo_.Inicio() != modelo_.Fim()) {
+        QGuiApplication::clipboard()->setText(ParaQString(
+            std::u16string_view(modelo_.Texto()).substr(modelo_.Inicio(), modelo_.Fim() - modelo_.Inicio())));
+    }
+}
+
+void CaixaPergunta::Recortar() {
+    if (!modelo_.Capturando() && !modelo_.Travada()) {
+        Copiar();
+        modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
+    }
 }
 
 }  // namespace morvantis

@@ -1,35 +1,31 @@
 #pragma once
 
-// The question box: a one-line edit that hands every character a person
-// types to the key filter before it applies it, one character at a time,
-// however the platform delivers it. Plain key presses carry their character
-// in the key event; dead-key compositions ("~" then "a") and other input
-// methods arrive as committed text instead, and both must go through the
-// filter, or an accented letter typed in secret would show in the box.
+// The question box in Qt: a QLineEdit that only translates. Key presses,
+// input-method commits, pastes, drops and caret moves become edits of the
+// box's model (janelas/ModeloPergunta.h), which runs every character
+// through the key filter; the widget then shows what the model holds. The
+// widget never edits its own text: a dead-key composition ("~" then "a")
+// arrives as a commit and not as a key, and must be filtered like one, or an
+// accented letter typed in secret would show.
 
 #include <QLineEdit>
-#include <functional>
+
+#include "ModeloPergunta.h"
 
 namespace morvantis {
 
-class CaixaPergunta final : public QLineEdit {
+class CaixaPergunta final : public QLineEdit, private janelas::ModeloPergunta::Vista {
     Q_OBJECT
 
 public:
-    // Receives a character code and may set it to 0 to swallow the key.
-    using Filtro = std::function<void(char32_t&)>;
-    // Whether a secret capture is on: then nothing that is not the filter's
-    // own may reach the box (pre-edit text, pastes, drops).
-    using Capturando = std::function<bool()>;
-
-    explicit CaixaPergunta(QWidget* pai = nullptr);
+    CaixaPergunta(janelas::ModeloPergunta& modelo, QWidget* pai = nullptr);
+    ~CaixaPergunta() override;
     Q_DISABLE_COPY_MOVE(CaixaPergunta)
 
-    void DefinirFiltro(Filtro filtro, Capturando capturando);
-
-    // The character a key press brings, or 0 for keys that bring none
+    // The keystroke a key press brings: its character, or a control code
+    // (Backspace, Enter, Ctrl+letter); empty for keys that bring none
     // (arrows, Delete, Home, End, function keys, Tab).
-    [[nodiscard]] static char32_t CaractereDaTecla(const QKeyEvent& evento);
+    [[nodiscard]] static toolkit::Tecla TeclaDoEvento(const QKeyEvent& evento);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -40,13 +36,18 @@ protected:
     void dropEvent(QDropEvent* evento) override;
 
 private:
-    // Runs the filter on one character and, when it lets it through, applies
-    // it as the box would.
-    void Digitar(char32_t caractere);
-    [[nodiscard]] bool EmCaptura() const { return capturando_ && capturando_(); }
+    void Mostrar(const janelas::ModeloPergunta& modelo) override;
+    void Focar() override;
 
-    Filtro filtro_;
-    Capturando capturando_;
+    // What the widget did to its caret or selection, told to the model.
+    void RelatarSelecao();
+    // The usual meaning of a control code the filter let through.
+    void Comando(char16_t codigo);
+    void Copiar();
+    void Recortar();
+
+    janelas::ModeloPergunta& modelo_;
+    bool espelhando_ = false;
 };
 
 }  // namespace morvantis

@@ -83,17 +83,21 @@ QLabel* NovoRotulo(QWidget* pai, const janelas::Janela& janela, const Controle& 
     return rotulo;
 }
 
-CaixaPergunta* NovaLinhaDeTexto(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
-    auto* caixa = new CaixaPergunta(pai);
+// A one-line box is the question box's model, shown by a CaixaPergunta.
+CaixaPergunta* NovaLinhaDeTexto(QWidget* pai, const janelas::Janela& janela, const Controle& c,
+                                janelas::ModeloPergunta& modelo) {
+    modelo.SetText(std::u16string(c.texto));
+    modelo.SetLocked(c.travado);
+    auto* caixa = new CaixaPergunta(modelo, pai);
     Nomear(*caixa, janela, c);
     caixa->setAccessibleName(ParaQString(c.NomeAcessivel()));
     caixa->setGeometry(Retangulo(c.area));
+    // The model keeps the limit; the widget's tells input methods and
+    // screen readers.
     if (c.maximoCaracteres > 0) {
         caixa->setMaxLength(c.maximoCaracteres);
     }
     caixa->setAlignment(c.alinhamento == janelas::Alinhamento::Centro ? Qt::AlignHCenter : Qt::AlignLeft);
-    caixa->setText(ParaQString(c.texto));
-    caixa->setReadOnly(c.travado);
     PintarCaixa(*caixa, c);
     return caixa;
 }
@@ -188,8 +192,8 @@ QTimer* NovoTimer(QObject* dono, const Controle& c) {
     auto* timer = new QTimer(dono);
     timer->setObjectName(Nome(c.nome));
     timer->setInterval(c.intervaloMs);
-    // A coarse timer may fire up to 5% late or early and would stretch a
-    // 60-character reveal; the precise one keeps it near 0.6 s.
+    // The schedule catches up on late ticks; a precise timer keeps them
+    // from bunching.
     timer->setTimerType(Qt::PreciseTimer);
     return timer;
 }
@@ -235,9 +239,10 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
             }
             case janelas::Tipo::Caixa:
                 if (!c.multiLinha) {
-                    auto* caixa = NovaLinhaDeTexto(cliente, descricao, c);
-                    caixas_.emplace(nome, std::make_unique<LinhaTexto>(*caixa));
-                    focavel = caixa;
+                    auto modelo = std::make_unique<janelas::ModeloPergunta>(
+                        static_cast<std::size_t>(c.maximoCaracteres));
+                    focavel = NovaLinhaDeTexto(cliente, descricao, c, *modelo);
+                    caixas_.emplace(nome, std::move(modelo));
                 } else if (c.alinhamento == janelas::Alinhamento::Centro) {
                     auto* caixa = NovaAreaCentrada(cliente, descricao, c);
                     caixas_.emplace(nome, std::make_unique<AreaTexto<QTextEdit>>(*caixa));
@@ -308,7 +313,11 @@ void JanelaQt::AoClicar(std::string_view botao, std::function<void()> handler) {
 }
 
 void JanelaQt::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
-    Widget<CaixaPergunta>(caixa).DefinirFiltro(std::move(filtro), std::move(emCaptura));
+    auto* modelo = dynamic_cast<janelas::ModeloPergunta*>(&Caixa(caixa));
+    if (modelo == nullptr) {
+        throw std::out_of_range("no one-line box: " + std::string(caixa));
+    }
+    modelo->DefinirFiltro(std::move(filtro), std::move(emCaptura));
 }
 
 void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
@@ -316,8 +325,7 @@ void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handl
 }
 
 void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    QObject::connect(&Widget<QTimer>(temporizador), &QTimer::timeout, janela_,
-                     [handler = std::move(handler)] { handler(); });
+    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
 void JanelaQt::Mostrar() {

@@ -13,6 +13,7 @@
 
 #include "JanelaFixa.h"
 #include "Kit.h"
+#include "QtToolkit.h"
 
 namespace morvantis::qt {
 
@@ -54,7 +55,7 @@ private:
     QPointer<JanelaFixa> janela_;
     janelas::PorNome<toolkit::TextBox> caixas_;
     janelas::PorNome<toolkit::Button> botoes_;
-    janelas::PorNome<toolkit::Timer> temporizadores_;
+    janelas::PorNome<qt::Temporizador> temporizadores_;
 };
 
 // The Qt side of the windows' boundary.

@@ -1,6 +1,5 @@
 #include "QtToolkit.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -14,30 +13,6 @@ std::u16string ParaU16(const QString& texto) {
     return texto.toStdU16String();
 }
 
-std::u16string LinhaTexto::Text() const {
-    return ParaU16(caixa_.text());
-}
-
-void LinhaTexto::SetText(const std::u16string& texto) {
-    caixa_.setText(ParaQString(texto));
-}
-
-void LinhaTexto::SetCaret(std::size_t posicao) {
-    const auto tamanho = static_cast<std::size_t>(caixa_.text().size());
-    caixa_.setCursorPosition(static_cast<int>(posicao < tamanho ? posicao : tamanho));
-}
-
-void LinhaTexto::SetLocked(bool travada) {
-    caixa_.setReadOnly(travada);
-    // A read-only QLineEdit turns its input method off; the key filter must
-    // still see composed characters (dead keys) while the box is locked.
-    caixa_.setAttribute(Qt::WA_InputMethodEnabled, true);
-}
-
-void LinhaTexto::SetFocus() {
-    caixa_.setFocus(Qt::OtherFocusReason);
-}
-
 void Botao::SetEnabled(bool habilitado) {
     botao_.setEnabled(habilitado);
 }
@@ -46,11 +21,30 @@ void Botao::SetFocus() {
     botao_.setFocus(Qt::OtherFocusReason);
 }
 
+Temporizador::Temporizador(QTimer& timer) : timer_(timer), compasso_(timer.interval()) {
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Pulsar(); });
+}
+
 void Temporizador::SetEnabled(bool habilitado) {
+    if (habilitado == timer_.isActive()) {
+        return;
+    }
     if (habilitado) {
+        relogio_.start();
+        compasso_.Iniciar(0.0);
         timer_.start();
     } else {
         timer_.stop();
+    }
+}
+
+void Temporizador::Pulsar() {
+    // The handler may stop the timer between two due ticks.
+    for (auto devidos = compasso_.Acordar(static_cast<double>(relogio_.nsecsElapsed()) / 1e6);
+         devidos > 0 && timer_.isActive(); --devidos) {
+        if (handler_) {
+            handler_();
+        }
     }
 }
 

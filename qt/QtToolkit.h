@@ -4,14 +4,16 @@
 // operations to Qt widgets. This is the only place where std::u16string
 // becomes QString and back.
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTextCursor>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "Compasso.h"
 #include "toolkit/Toolkit.h"
 
-class QLineEdit;
 class QPushButton;
 class QTimer;
 
@@ -19,20 +21,6 @@ namespace morvantis::qt {
 
 [[nodiscard]] QString ParaQString(std::u16string_view texto);
 [[nodiscard]] std::u16string ParaU16(const QString& texto);
-
-class LinhaTexto final : public toolkit::TextBox {
-public:
-    explicit LinhaTexto(QLineEdit& caixa) : caixa_(caixa) {}
-
-    [[nodiscard]] std::u16string Text() const override;
-    void SetText(const std::u16string& texto) override;
-    void SetCaret(std::size_t posicao) override;
-    void SetLocked(bool travada) override;
-    void SetFocus() override;
-
-private:
-    QLineEdit& caixa_;
-};
 
 // A multi-line box (QTextEdit or QPlainTextEdit).
 template <typename Edicao>
@@ -68,14 +56,22 @@ private:
     QPushButton& botao_;
 };
 
+// Runs its handler as many times as the schedule says are due at each of
+// the QTimer's wakes, so a late wake catches up.
 class Temporizador final : public toolkit::Timer {
 public:
-    explicit Temporizador(QTimer& timer) : timer_(timer) {}
+    explicit Temporizador(QTimer& timer);
 
     void SetEnabled(bool habilitado) override;
+    void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
 
 private:
+    void Pulsar();
+
     QTimer& timer_;
+    janelas::Compasso compasso_;
+    QElapsedTimer relogio_;
+    std::function<void()> handler_;
 };
 
 }  // namespace morvantis::qt

@@ -29,6 +29,8 @@ TEST(Compasso, LateTicksCatchUpFromTheStartNotFromTheLastTick) {
 
     compasso.Iniciar(2000.0);  // restarted: counted afresh
     EXPECT_EQ(compasso.Devidos(2010.0), 1);
+    EXPECT_EQ(compasso.Acordar(2019.9), 1) << "a wake a hair early by our clock still ticks";
+    EXPECT_EQ(compasso.Acordar(2035.0), 1) << "and is not ticked again later";
 }
 
 }  // namespace

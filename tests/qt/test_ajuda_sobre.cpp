@@ -15,7 +15,9 @@ using HelpAndAbout = MainWindowTest;
 // Asks `word` and runs `inside` in the window it opens, then presses its OK.
 void AskAndLook(MainWindowTest& t, QLineEdit* box, QPushButton* perguntar, const QString& word,
                 const std::function<void(QWidget*)>& inside) {
-    box->setText(word);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, word);
     bool opened = false;
     WhenModalOpens([&](QWidget* modal) {
         ASSERT_NE(modal, nullptr);
