@@ -1,0 +1,165 @@
+// The question box's rules, once for every toolkit: where edits land, what a
+// character is, the limit, the lock, and what the filter sees.
+
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+
+namespace morvantis {
+namespace {
+
+constexpr std::u16string_view Familia = u"👨\u200D👩\u200D👧";  // five code points, one character
+constexpr std::u16string_view EAgudo = u"e\u0301";           // e and a combining accent
+constexpr std::u16string_view Bandeira = u"🇧🇷";
+
+class ModeloPergunta : public GameTest {
+protected:
+    janelas::ModeloPergunta& box = window.TxtPergunta;
+
+    // Typed in the open: ";" with nothing captured, then Enter, then the text.
+    void Open(std::u16string_view text) {
+        Type(U";\r");
+        box.Inserir(text);
+    }
+};
+
+// Edits in the open, each from a box holding "abcdef" with the caret moved
+// to `caret` (and the anchor to `anchor`).
+struct Edicao {
+    const char* name;
+    std::size_t anchor, caret;
+    std::function<void(janelas::ModeloPergunta&)> edit;
+    std::u16string_view text;
+    std::size_t caretAfter;
+};
+
+class EdicaoNaCaixa : public ModeloPergunta, public ::testing::WithParamInterface<Edicao> {};
+
+TEST_P(EdicaoNaCaixa, LandsAtTheCaretOrReplacesItsRange) {
+    const Edicao& e = GetParam();
+    Open(u"abcdef");
+    box.Selecionar(e.anchor, e.caret);
+    e.edit(box);
+    EXPECT_EQ(Box(), e.text);
+    EXPECT_EQ(box.Cursor(), e.caretAfter);
+    EXPECT_EQ(box.Inicio(), box.Fim());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aberta, EdicaoNaCaixa,
+    ::testing::Values(
+        Edicao{"WordFromTheSuggestionStrip", 2, 2, [](auto& b) { b.Inserir(u"hoje "); }, u"abhoje cdef", 7},
+        Edicao{"PasteOverASelection", 1, 4, [](auto& b) { b.Inserir(u"XY"); }, u"aXYef", 3},
+        Edicao{"SelectionMadeBackwards", 4, 1, [](auto& b) { b.Inserir(u"XY"); }, u"aXYef", 3},
+        Edicao{"Replacement", 0, 0, [](auto& b) { b.Substituir(2, 4, u"ZZZ"); }, u"abZZZef", 5},
+        Edicao{"ReplacementByNothing", 6, 6, [](auto& b) { b.Substituir(4, 2, u""); }, u"abef", 2},
+        Edicao{"KeystrokeAtTheCaret", 3, 3, [](auto& b) { (void)b.Teclar(u"X"); }, u"abcXdef", 4},
+        Edicao{"BackspaceAtTheCaret", 3, 3, [](auto& b) { (void)b.Teclar(u"\b"); }, u"abdef", 2},
+        Edicao{"DeleteAtTheCaret", 3, 3, [](auto& b) { b.ApagarAFrente(); }, u"abcef", 3},
+        Edicao{"Cut", 1, 3, [](auto& b) { b.ApagarIntervalo(b.Inicio(), b.Fim()); }, u"adef", 1},
+        Edicao{"LineBreaksAndControlsInAPasteAreNoText", 6, 6, [](auto& b) { b.Inserir(u"x\r\ny\u0007\tz"); },
+               u"abcdefxyz", 9}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Whole characters only: erased, stepped over and limited as one.
+TEST_F(ModeloPergunta, ACharacterOfSeveralCodePointsIsErasedAndSteppedOverWhole) {
+    for (const std::u16string_view c : {Familia, EAgudo, Bandeira}) {
+        box.SetText({});
+        Open(std::u16string(u"a") + std::u16string(c) + u"b");
+        box.Selecionar(1, 1);
+        box.Selecionar(1, 2);  // an arrow that moved one code unit on
+        EXPECT_EQ(box.Cursor(), 1 + c.size()) << "a caret never stands inside a character";
+        box.Selecionar(1 + c.size() - 1, 1 + c.size() - 1);  // and one back
+        EXPECT_EQ(box.Cursor(), 1u);
+        box.ApagarAFrente();
+        EXPECT_EQ(Box(), u"ab");
+        box.Selecionar(1, 1);
+        box.Inserir(c);
+        (void)box.Teclar(u"\b");
+        EXPECT_EQ(Box(), u"ab");
+    }
+}
+
+TEST_F(ModeloPergunta, TheLimitNeverCutsACharacterNorLeavesHoles) {
+    Open(std::u16string(197, u'x'));
+    box.Inserir(std::u16string(u"y") + std::u16string(Familia) + u"z");
+    EXPECT_EQ(Box(), std::u16string(197, u'x') + u"y") << "the family does not fit, nor what follows it";
+    (void)box.Teclar(std::u16string(Bandeira));
+    EXPECT_EQ(Box().size(), 198u) << "a flag is four units: refused whole";
+}
+
+TEST_F(ModeloPergunta, LoneSurrogatesNeverEnter) {
+    Open(u"a");
+    box.Inserir(
+        u"\xD83D"
+        u"b\xDE00"
+        u"c\xD83D\xDE00");
+    (void)box.Teclar(u"\xDC00");
+    EXPECT_EQ(Box(), u"abc😀");
+}
+
+TEST_F(ModeloPergunta, ALockedBoxTakesNoEditButItsFilterStillRuns) {
+    Open(u"abc");
+    box.SetLocked(true);
+    box.Inserir(u"x");
+    (void)box.Teclar(u"\b");
+    box.ApagarAFrente();
+    box.ApagarIntervalo(0, 3);
+    EXPECT_EQ(Box(), u"abc");
+    oraculo.CmdPergunta_Click();  // locks it and asks
+    box.SetText({});
+    (void)box.Teclar(u";");
+    EXPECT_TRUE(State().ModoSecreto) << "the filter ran on the locked box";
+}
+
+// The trick itself, with characters of several code points.
+TEST_F(ModeloPergunta, AnEmojiTypedPointByPointInACaptureIsOneLetterAndOneBackspace) {
+    Type(U";QZ");
+    Type(U"👨\u200D👩\u200D👧");  // as a keyboard sends it: one code point at a time
+    EXPECT_EQ(Box(), Phrase1.substr(0, 3)) << "one character, one letter of the phrase";
+    Type(U"e\u0301");
+    EXPECT_EQ(Box(), Phrase1.substr(0, 4));
+    EXPECT_EQ(State().Resposta, std::u16string(u"QZ") + std::u16string(Familia) + std::u16string(EAgudo));
+
+    Press(8);
+    Press(8);
+    EXPECT_EQ(State().Resposta, u"QZ") << "each Backspace took a whole character";
+    EXPECT_EQ(Box(), Phrase1.substr(0, 2));
+
+    box.Inserir(std::u16string(Bandeira) + u"!");  // pasted or from the suggestion strip
+    EXPECT_EQ(Box(), Phrase1.substr(0, 4));
+    Press(13);
+    Type(U"?");
+    oraculo.CmdPergunta_Click();
+    std::vector<std::u16string> shown;
+    while (window.Timer.enabled) {
+        oraculo.Timer_Timer();
+        shown.push_back(window.TxtResposta.text);
+    }
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"Q", u"QZ", u"QZ🇧🇷", u"QZ🇧🇷!"})) << "revealed whole";
+}
+
+TEST_F(ModeloPergunta, AHugePasteIsShownOnceAndPastTheCountIsStillSwallowed) {
+    std::u16string megabyte;
+    for (int i = 0; i < (1 << 20) / 6; ++i) {
+        megabyte += u"ab;ç😀";
+    }
+    Type(U";");
+    int before = window.pergunta.shown;
+    box.Inserir(megabyte);
+    EXPECT_EQ(window.pergunta.shown, before + 1) << "one edit, one redraw";
+    EXPECT_EQ(State().Mascarados, 32767);
+    EXPECT_EQ(Box(), Phrase1);
+    EXPECT_EQ(State().Resposta, megabyte.substr(0, 32767 / 5 * 6 + 32767 % 5))
+        << "the first 32,767 characters";
+
+    Press(13);
+    box.SetText({});
+    before = window.pergunta.shown;
+    box.Inserir(megabyte);
+    EXPECT_EQ(window.pergunta.shown, before + 1);
+    EXPECT_EQ(Box(), megabyte.substr(0, 200)) << "in the open, up to the limit";
+}
+
+}  // namespace
+}  // namespace morvantis
