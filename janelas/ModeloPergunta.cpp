@@ -43,10 +43,18 @@ std::u16string SemSurrogatosSoltos(std::u16string_view s) {
 class ModeloPergunta::Lote {
 public:
     explicit Lote(ModeloPergunta& caixa) : caixa_(caixa) { ++caixa_.lotes_; }
-    // Also after an edit that changed nothing in the text: it may have
-    // started or ended a capture (";", Enter), which the view shows too.
+    // An edit can join what was on either side of it into one character
+    // (an accent left after a deleted letter, a joiner pasted before an
+    // emoji): once it is over, the caret goes past that character. The
+    // view is shown also after an edit that changed no text: it may have
+    // started or ended a capture (";", Enter).
     ~Lote() {
-        if (--caixa_.lotes_ == 0 && caixa_.vista_ != nullptr) {
+        if (--caixa_.lotes_ != 0) {
+            return;
+        }
+        caixa_.ancora_ = grafemas::Fronteira(caixa_.texto_, caixa_.ancora_, true);
+        caixa_.cursor_ = grafemas::Fronteira(caixa_.texto_, caixa_.cursor_, true);
+        if (caixa_.vista_ != nullptr) {
             caixa_.vista_->Mostrar(caixa_);
         }
     }
@@ -68,6 +76,12 @@ char16_t ModeloPergunta::Teclar(toolkit::Tecla tecla) {
     Lote lote(*this);
     tecla = SemSurrogatosSoltos(tecla);
     if (tecla.empty()) {
+        return 0;
+    }
+    if (EhQuebraDeLinha(tecla)) {
+        tecla = toolkit::Tecla(1, toolkit::teclas::Enter);
+    } else if (grafemas::Inicios(tecla).size() > 1) {
+        Inserir(tecla);  // several characters in one keystroke: a macro key, a remote keyboard
         return 0;
     }
     bool cabe = true;
@@ -124,10 +138,8 @@ void ModeloPergunta::Substituir(std::size_t inicio, std::size_t fim, std::u16str
         ApagarIntervalo(inicio, fim);
         return;
     }
-    inicio = grafemas::Fronteira(texto_, std::min(inicio, fim), false);
-    fim = grafemas::Fronteira(texto_, std::max(inicio, fim), true);
-    ancora_ = inicio;
-    cursor_ = fim;
+    ancora_ = grafemas::Fronteira(texto_, std::min(inicio, fim), false);
+    cursor_ = grafemas::Fronteira(texto_, std::max(inicio, fim), true);
     Inserir(texto);
 }
 

@@ -61,7 +61,8 @@ public:
     // The edits a platform delivers.
 
     // One keystroke: a character, Backspace or Enter, or another control
-    // code. The filter sees it first. Returns the control code the filter
+    // code; a keystroke of several characters is typed text (Inserir). The
+    // filter sees it first. Returns the control code the filter
     // let through that the box does not apply itself (Ctrl+C, Ctrl+V, Ctrl+X,
     // Ctrl+A...), for the platform to give it its usual meaning; 0 otherwise.
     char16_t Teclar(toolkit::Tecla tecla);

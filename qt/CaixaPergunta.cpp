@@ -11,7 +11,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "Grafemas.h"
 #include "QtToolkit.h"
 
 namespace morvantis {
@@ -72,9 +71,7 @@ toolkit::Tecla CaixaPergunta::TeclaDoEvento(const QKeyEvent& evento) {
 void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
     evento->accept();  // Escape, swallowed or not, goes no further: the window has no cancel button
     const toolkit::Tecla tecla = TeclaDoEvento(*evento);
-    if (grafemas::Inicios(tecla).size() > 1) {
-        modelo_.Inserir(tecla);  // several characters in one event: a macro key
-    } else if (!tecla.empty()) {
+    if (!tecla.empty()) {
         Comando(modelo_.Teclar(tecla));
     } else if (evento->matches(QKeySequence::Paste)) {
         Comando(CtrlV);

@@ -1,8 +1,14 @@
-// Plays a byte string as a sequence of events on the oracle (keys of every
-// kind, input-method commits, caret moves and Delete on the box, the three
-// buttons, timer ticks, "<ajuda>"/"<sobre>") on the fake toolkit, and checks
-// after every event that the game did what a small model of the rules says.
-// Any broken rule aborts, which libFuzzer reports as a crash.
+// Plays a byte string as a sequence of events on the question box's model
+// and the oracle behind it, as every realisation drives them: keystrokes,
+// insertions at any selection (typed, pasted, composed, replacements) of
+// any size, deletions, caret moves, lock and unlock, the three buttons,
+// timer ticks and "<ajuda>"/"<sobre>". After every event it checks the box
+// and the game against a reference of its own, and the rules that make the
+// trick: during a capture the box shows letters of the phrase and nothing
+// else; the answer is exactly the characters typed less those erased; the
+// box never holds a lone surrogate nor more than its limit; in the open,
+// text lands at the caret. Any broken rule aborts, which libFuzzer reports
+// as a crash.
 //
 // Encoding (tests/fuzz/README.md lists the seeds): the first byte picks the
 // generator's value; then each event is an opcode byte followed by its
@@ -16,8 +22,10 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FakeToolkit.h"
+#include "Grafemas.h"
 #include "Module1.h"
 #include "Oraculo.h"
 
@@ -25,19 +33,64 @@ namespace morvantis::fuzz {
 namespace {
 
 // Keys worth hitting often: the three with a meaning, letters, accents,
-// control characters, and characters outside Latin-1 and the 16-bit range
-// (lone surrogate halves included: a platform may deliver one).
-constexpr char32_t Teclas[] = {
-    U';', 8,  13, U' ', U'a', U'e', U's', U'i', U'm',   U'n',   U'o',   U'?',  U'ç',     U'ã', U'é',
-    1,    22, 27, 127,  U'<', U'>', U'😀', U'€', 0xD83D, 0xDE00, 0xFFFD, U'中', 0x110000, U'A',
+// control characters, characters outside Latin-1 and the 16-bit range, lone
+// surrogate halves, and the pieces of characters made of several code
+// points (a combining accent, a joiner, the halves of a flag).
+constexpr std::u16string_view Teclas[] = {
+    u";",
+    u"\b",
+    u"\r",
+    u" ",
+    u"a",
+    u"e",
+    u"s",
+    u"i",
+    u"m",
+    u"n",
+    u"o",
+    u"?",
+    u"ç",
+    u"ã",
+    u"é",
+    u"\x01",
+    u"\x16",
+    u"\x1b",
+    u"\x7f",
+    u"<",
+    u">",
+    u"😀",
+    u"€",
+    u"\xD83D",
+    u"\xDE00",
+    u"\xFFFD",
+    u"中",
+    u"\uFFFD",
+    u"A",
+    u"\u0301",
+    u"\u200D",
+    u"👨",
+    u"👩",
+    u"🇧",
+    u"🇷",
+    u"e\u0301",
+    u"👨\u200D👩\u200D👧",
+    u"\n",
+    u"\r\n",
+    u"\t",
+    u"🇧🇷",
+    u"a\xD83D"
+    u"b",
 };
 constexpr std::size_t NumTeclas = sizeof(Teclas) / sizeof(Teclas[0]);
+constexpr std::size_t Limite = 200;
+constexpr int MaximoMascarados = std::numeric_limits<std::int16_t>::max();
+constexpr int MinimoMascarados = std::numeric_limits<std::int16_t>::min();
 
 enum Evento : std::uint8_t {
     TeclaComum,   // +1 byte: index into Teclas
     TeclaCodigo,  // +3 bytes: any code point, some past U+10FFFF
-    Commit,       // +1 byte count, then that many Teclas indexes
-    Cursor,       // +1 byte: caret position
+    Inserir,      // +1 byte count, then that many Teclas indexes: one insertion
+    Cursor,       // +2 bytes: anchor and caret
     Delete,       // the box deletes after the caret itself
     Perguntar,
     Nova,
@@ -46,6 +99,10 @@ enum Evento : std::uint8_t {
     Rajada,        // +1 byte key index, +1 byte count: one key held down
     FocoResposta,  // a click or Tab into the answer box
     Sair,
+    Colar,       // +1 byte key index, +1 byte count: one paste of it repeated
+    Intervalo,   // +2 bytes: a cut or word deletion of that range
+    Substituir,  // +2 bytes range, +1 byte count, then Teclas indexes
+    Travar,      // the lock turned over
     NumEventos
 };
 
@@ -61,40 +118,59 @@ enum Evento : std::uint8_t {
         }                           \
     } while (false)
 
-constexpr bool Alto(char16_t c) {
+bool Alto(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
-constexpr bool Baixo(char16_t c) {
+bool Baixo(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// The model's own copies of the text rules, kept apart from game/Texto so a
-// fault there shows as a mismatch.
-void Acrescentar(std::u16string& s, char32_t c) {
-    if (c > 0x10FFFF) {
-        c = 0xFFFD;
+bool SemSurrogatoSolto(std::u16string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (Alto(s[i]) && i + 1 < s.size() && Baixo(s[i + 1])) {
+            ++i;
+        } else if (Alto(s[i]) || Baixo(s[i])) {
+            return false;
+        }
     }
-    if (c < 0x10000) {
-        s.push_back(static_cast<char16_t>(c));
-    } else {
-        s.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-        s.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    }
+    return true;
 }
 
-void TirarUltimo(std::u16string& s) {
-    if (s.empty()) {
-        return;
+std::u16string Limpo(std::u16string_view s) {
+    std::u16string limpo;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (Alto(s[i]) && i + 1 < s.size() && Baixo(s[i + 1])) {
+            limpo.append(s.substr(i++, 2));
+        } else if (!Alto(s[i]) && !Baixo(s[i])) {
+            limpo.push_back(s[i]);
+        }
     }
-    const bool par = s.size() >= 2 && Baixo(s.back()) && Alto(s[s.size() - 2]);
-    s.resize(s.size() - (par ? 2 : 1));
+    return limpo;
+}
+
+std::vector<std::u16string> Caracteres(std::u16string_view s) {
+    std::vector<std::size_t> inicios = grafemas::Inicios(s);
+    inicios.push_back(s.size());
+    std::vector<std::u16string> c;
+    for (std::size_t i = 0; i + 1 < inicios.size(); ++i) {
+        c.emplace_back(s.substr(inicios[i], inicios[i + 1] - inicios[i]));
+    }
+    return c;
+}
+
+bool EhControle(std::u16string_view c) {
+    return c.size() == 1 && (c[0] < 0x20 || c[0] == 0x7F);
+}
+
+bool EhQuebra(std::u16string_view c) {
+    return c == u"\r" || c == u"\n" || c == u"\r\n";
 }
 
 bool SoEspacos(std::u16string_view s) {
     return s.find_first_not_of(u' ') == std::u16string_view::npos;
 }
 
-// Whether every character of s appears in frase, in order.
+// Whether every unit of s appears in frase, in order.
 bool Subsequencia(std::u16string_view s, std::u16string_view frase) {
     std::size_t j = 0;
     for (const char16_t c : s) {
@@ -121,48 +197,83 @@ private:
     std::size_t pos_ = 0;
 };
 
-// What the rules say the game state must be, tracked independently.
-struct Modelo {
-    std::u16string resposta;
+// What the rules say the box and the game must be, tracked independently.
+struct Referencia {
+    std::vector<std::u16string> resposta;  // one entry a character
     std::u16string invocacao;
     bool modo = false;
     bool usado = false;
     int mascarados = 0;
     std::int64_t contador = 0;
     bool revelando = false;
+    std::u16string caixa;
+    std::size_t ancora = 0;
+    std::size_t cursor = 0;
+    bool travada = false;
+
+    std::u16string Resposta() const {
+        std::u16string r;
+        for (const auto& c : resposta) {
+            r += c;
+        }
+        return r;
+    }
+    std::size_t Inicio() const { return std::min(ancora, cursor); }
+    std::size_t Fim() const { return std::max(ancora, cursor); }
+    void Trocar(std::size_t inicio, std::size_t fim, std::u16string_view por) {
+        caixa.replace(inicio, fim - inicio, por);
+        ancora = cursor = inicio + por.size();
+    }
+    // Once an edit is over, the caret stands past the character it is in.
+    void Assentar() {
+        ancora = grafemas::Fronteira(caixa, ancora, true);
+        cursor = grafemas::Fronteira(caixa, cursor, true);
+    }
 };
 
 class Partida {
 public:
     explicit Partida(double valor) : gerador_({valor}) {
         w_.TxtResposta.onFocus = [this] { oraculo_.TxtResposta_GotFocus(); };
+        w_.Wire(oraculo_);
         // Both windows' OK empty the question box before they close.
-        w_.Janelas.whileShown = [this] { w_.TxtPergunta.SetText({}); };
+        w_.Janelas.whileShown = [this] { Caixa().SetText({}); };
     }
 
     // Returns false once the program has ended.
     bool Jogar(Leitor& in) {
         switch (in.Byte() % NumEventos) {
             case TeclaComum:
-                Tecla(Teclas[in.Byte() % NumTeclas]);
+                Teclar(Teclas[in.Byte() % NumTeclas]);
                 break;
             case TeclaCodigo: {
                 const std::uint32_t a = in.Byte();
                 const std::uint32_t b = in.Byte();
                 const std::uint32_t c = in.Byte();
-                Tecla(static_cast<char32_t>(((a << 16) | (b << 8) | c) % 0x110100));
+                std::u16string tecla;
+                texto::Acrescentar(tecla, static_cast<char32_t>(((a << 16) | (b << 8) | c) % 0x110100));
+                Teclar(tecla);
                 break;
             }
-            case Commit:
-                for (int n = 1 + in.Byte() % 16; n > 0; --n) {
-                    Tecla(Teclas[in.Byte() % NumTeclas]);
-                }
+            case Inserir:
+                Inserido(Texto(in));
                 break;
-            case Cursor:
-                w_.TxtPergunta.caret = in.Byte() % (Caixa().size() + 1);
+            case Cursor: {
+                const std::size_t ancora = in.Byte() % (r_.caixa.size() + 1);
+                const std::size_t cursor = in.Byte() % (r_.caixa.size() + 1);
+                Caixa().Selecionar(ancora, cursor);
+                r_.ancora = grafemas::Fronteira(r_.caixa, ancora, ancora > r_.ancora);
+                r_.cursor = grafemas::Fronteira(r_.caixa, cursor, cursor > r_.cursor);
                 break;
+            }
             case Delete:
-                ApagarAFrente();
+                Caixa().ApagarAFrente();
+                if (!r_.travada) {
+                    r_.Trocar(r_.Inicio() == r_.Fim() ? r_.cursor : r_.Inicio(),
+                              r_.Inicio() == r_.Fim() ? grafemas::Fronteira(r_.caixa, r_.cursor + 1, true)
+                                                      : r_.Fim(),
+                              {});
+                }
                 break;
             case Perguntar:
                 ClicarPerguntar();
@@ -179,19 +290,17 @@ public:
                 const std::u16string_view palavra =
                     in.Byte() % 2 == 0 ? Oraculo::PalavraAjuda : Oraculo::PalavraSobre;
                 for (const char16_t c : palavra) {
-                    Tecla(c);
+                    Teclar(std::u16string(1, c));
                 }
                 ClicarPerguntar();
                 break;
             }
             case Rajada: {
-                // At most 256 keys: longer bursts made most inputs slow.
-                // The seeds in limits/ string bursts past the 32,767
-                // keystrokes a capture counts.
-                const char32_t tecla = Teclas[in.Byte() % NumTeclas];
-                const int n = 1 + in.Byte();
-                for (int i = 0; i < n; ++i) {
-                    Tecla(tecla, false);
+                // At most 256 keys: the seeds in limits/ string bursts past
+                // the 32,767 keystrokes a capture counts.
+                const std::u16string_view tecla = Teclas[in.Byte() % NumTeclas];
+                for (int n = 1 + in.Byte(); n > 0; --n) {
+                    Teclar(tecla);
                 }
                 break;
             }
@@ -206,85 +315,182 @@ public:
                     return false;
                 }
                 break;
+            case Colar: {
+                const std::u16string_view peca = Teclas[in.Byte() % NumTeclas];
+                std::u16string texto;
+                for (int n = 1 + in.Byte(); n > 0; --n) {
+                    texto += peca;
+                }
+                Inserido(texto);
+                break;
+            }
+            case Intervalo: {
+                const std::size_t a = in.Byte() % (r_.caixa.size() + 1);
+                const std::size_t b = in.Byte() % (r_.caixa.size() + 1);
+                Caixa().ApagarIntervalo(a, b);
+                if (!r_.travada) {
+                    r_.Trocar(grafemas::Fronteira(r_.caixa, std::min(a, b), false),
+                              grafemas::Fronteira(r_.caixa, std::max(a, b), true), {});
+                }
+                break;
+            }
+            case Substituir: {
+                const std::size_t a = in.Byte() % (r_.caixa.size() + 1);
+                const std::size_t b = in.Byte() % (r_.caixa.size() + 1);
+                const std::u16string texto = Texto(in);
+                Caixa().Substituir(a, b, texto);
+                if (texto.empty()) {
+                    if (!r_.travada) {
+                        r_.Trocar(grafemas::Fronteira(r_.caixa, std::min(a, b), false),
+                                  grafemas::Fronteira(r_.caixa, std::max(a, b), true), {});
+                    }
+                } else {
+                    r_.ancora = grafemas::Fronteira(r_.caixa, std::min(a, b), false);
+                    r_.cursor = grafemas::Fronteira(r_.caixa, std::max(a, b), true);
+                    Referenciar(texto);
+                }
+                break;
+            }
+            case Travar:
+                r_.travada = !r_.travada;
+                Caixa().SetLocked(r_.travada);
+                break;
             default:
                 break;
         }
+        r_.Assentar();
         ConferirEstado();
         return true;
     }
 
 private:
-    const std::u16string& Caixa() const { return w_.TxtPergunta.text; }
+    janelas::ModeloPergunta& Caixa() { return w_.TxtPergunta; }
 
-    // One character keystroke, as the real box delivers it: the filter first,
-    // then the box applies whatever was not swallowed. `conferir` off skips
-    // the whole-state check for long bursts; the per-key rules still hold.
-    void Tecla(char32_t tecla, bool conferir = true) {
-        const std::u16string antes = Caixa();
-        const bool gatilho = tecla == U';' && SoEspacos(antes);
-        char32_t key = tecla;
-        oraculo_.TxtPergunta_KeyPress(key);
-        if (gatilho) {
-            EXIGIR(key == 0);
-            EXIGIR(Caixa() == antes);
-            if (!m_.usado) {
-                m_.modo = m_.usado = true;
-                m_.invocacao = oraculo_.Estado().Invocacao;
-                EXIGIR(!m_.invocacao.empty());
-            }
-        } else if (tecla == 13) {
-            EXIGIR(key == 0);
-            EXIGIR(Caixa() == antes);
-            m_.modo = false;
-        } else if (!m_.modo) {
-            EXIGIR(key == tecla);
-            w_.TxtPergunta.Apply(key);
-        } else if (tecla == 8) {
-            EXIGIR(key == 0);
-            if (antes.empty()) {
-                EXIGIR(Caixa().empty());
-            } else {
-                m_.mascarados = std::max(m_.mascarados - 1, int{std::numeric_limits<std::int16_t>::min()});
-                TirarUltimo(m_.resposta);
-                std::u16string esperada = antes;
-                TirarUltimo(esperada);
-                EXIGIR(Caixa() == esperada);
-                EXIGIR(w_.TxtPergunta.caret == Caixa().size());
-            }
-        } else {
-            // A captured keystroke: it lands in the answer and the box shows
-            // exactly the first Mascarados letters of the phrase.
-            EXIGIR(key == 0);
-            if (m_.mascarados < std::numeric_limits<std::int16_t>::max()) {
-                Acrescentar(m_.resposta, tecla);
-                ++m_.mascarados;
-            }
-            const auto n =
-                std::min(static_cast<std::size_t>(std::max(m_.mascarados, 0)), m_.invocacao.size());
-            // Within a burst, once the whole phrase shows, its length and
-            // last letter suffice: comparing it whole each time would take
-            // most of the fuzzer's time.
-            if (conferir || n < m_.invocacao.size()) {
-                EXIGIR(Caixa() == std::u16string_view(m_.invocacao).substr(0, n));
-            } else {
-                EXIGIR(Caixa().size() == n && Caixa().back() == m_.invocacao.back());
-            }
-            EXIGIR(w_.TxtPergunta.caret == Caixa().size());
-            EXIGIR(oraculo_.Estado().Mascarados == m_.mascarados);
+    std::u16string Texto(Leitor& in) {
+        std::u16string texto;
+        for (int n = in.Byte() % 16; n > 0; --n) {
+            texto += Teclas[in.Byte() % NumTeclas];
         }
-        if (conferir) {
-            ConferirEstado();
+        return texto;
+    }
+
+    // One keystroke through the model, and what the rules say it does.
+    void Teclar(std::u16string_view tecla) {
+        const char16_t devolvida = Caixa().Teclar(std::u16string(tecla));
+        const std::u16string limpa = Limpo(tecla);
+        if (limpa.empty()) {
+            EXIGIR(devolvida == 0);
+        } else if (Caracteres(limpa).size() > 1 && !EhQuebra(limpa)) {
+            EXIGIR(devolvida == 0);
+            Referenciar(limpa);  // several characters at once are typed text
+        } else {
+            bool cabe = true;
+            EXIGIR(devolvida == Aplicar(EhQuebra(limpa) ? u"\r" : limpa, cabe));
+        }
+        r_.Assentar();
+    }
+
+    // An insertion at the selection: in the open, what goes in is a prefix
+    // of the text's characters, at the selection.
+    void Inserido(const std::u16string& texto) {
+        const Referencia antes = r_;
+        Caixa().Inserir(texto);
+        Referenciar(texto);
+        r_.Assentar();
+        if (!antes.modo && !r_.modo && !antes.travada && r_.usado == antes.usado &&
+            w_.Timer.enabled == antes.revelando) {
+            const std::u16string& agora = Caixa().Texto();
+            const std::u16string_view cabeca = std::u16string_view(antes.caixa).substr(0, antes.Inicio());
+            const std::u16string_view cauda = std::u16string_view(antes.caixa).substr(antes.Fim());
+            EXIGIR(agora.size() >= cabeca.size() + cauda.size());
+            EXIGIR(std::u16string_view(agora).substr(0, cabeca.size()) == cabeca);
+            EXIGIR(std::u16string_view(agora).substr(agora.size() - cauda.size()) == cauda);
+            // Nothing inserted (nothing fitted, or only controls) leaves the
+            // selection as it was.
+            EXIGIR(agora == antes.caixa ||
+                   Caixa().Cursor() == grafemas::Fronteira(agora, agora.size() - cauda.size(), true));
         }
     }
 
-    void ApagarAFrente() {
-        auto& caixa = w_.TxtPergunta;
-        if (caixa.locked || caixa.caret >= caixa.text.size()) {
+    void Referenciar(std::u16string_view texto) {
+        bool cabe = true;
+        for (const std::u16string& c : Caracteres(Limpo(texto))) {
+            if (EhQuebra(c)) {
+                Aplicar(u"\r", cabe);
+            } else if (!EhControle(c)) {
+                Aplicar(c, cabe);
+            }
+        }
+    }
+
+    // The filter, then the box, as the rules have them. Returns the control
+    // code left for the platform.
+    char16_t Aplicar(std::u16string_view tecla, bool& cabe) {
+        if (tecla == u";" && SoEspacos(r_.caixa)) {
+            if (!r_.usado) {
+                r_.modo = r_.usado = true;
+                r_.invocacao = oraculo_.Estado().Invocacao;
+                EXIGIR(!r_.invocacao.empty());
+            }
+            return 0;
+        }
+        if (tecla == u"\r") {
+            r_.modo = false;
+            return 0;
+        }
+        if (r_.modo) {
+            if (tecla == u"\b") {
+                Apagar();
+            } else {
+                Capturar(tecla);
+            }
+            return 0;
+        }
+        if (r_.travada) {
+            return 0;
+        }
+        if (tecla == u"\b") {
+            if (r_.Inicio() == r_.Fim() && r_.cursor > 0) {
+                r_.Trocar(grafemas::Fronteira(r_.caixa, r_.cursor - 1, false), r_.cursor, {});
+            } else {
+                r_.Trocar(r_.Inicio(), r_.Fim(), {});
+            }
+            return 0;
+        }
+        if (EhControle(tecla)) {
+            return tecla[0];
+        }
+        cabe = cabe && r_.caixa.size() - (r_.Fim() - r_.Inicio()) + tecla.size() <= Limite;
+        if (cabe) {
+            r_.Trocar(r_.Inicio(), r_.Fim(), tecla);
+        }
+        return 0;
+    }
+
+    void Capturar(std::u16string_view tecla) {
+        if (r_.mascarados < MaximoMascarados) {
+            if (!r_.resposta.empty() && grafemas::Continua(r_.resposta.back(), tecla)) {
+                r_.resposta.back() += tecla;
+            } else {
+                r_.resposta.emplace_back(tecla);
+                ++r_.mascarados;
+            }
+        }
+        const auto n = std::min(static_cast<std::size_t>(std::max(r_.mascarados, 0)), r_.invocacao.size());
+        r_.caixa = r_.invocacao.substr(0, n);
+        r_.ancora = r_.cursor = n;
+    }
+
+    void Apagar() {
+        if (r_.caixa.empty()) {
             return;
         }
-        const bool par = caixa.caret + 1 < caixa.text.size() && Alto(caixa.text[caixa.caret]) &&
-                         Baixo(caixa.text[caixa.caret + 1]);
-        caixa.text.erase(caixa.caret, par ? 2 : 1);
+        r_.mascarados = std::max(r_.mascarados - 1, MinimoMascarados);
+        r_.caixa.resize(grafemas::InicioDoUltimo(r_.caixa));
+        r_.ancora = r_.cursor = r_.caixa.size();
+        if (!r_.resposta.empty()) {
+            r_.resposta.pop_back();
+        }
     }
 
     struct Controles {
@@ -292,7 +498,7 @@ private:
         bool operator==(const Controles&) const = default;
     };
     Controles Agora() const {
-        return {w_.CmdPergunta.enabled, w_.CmdNova.enabled, w_.CmdSair.enabled, w_.TxtPergunta.locked,
+        return {w_.CmdPergunta.enabled, w_.CmdNova.enabled, w_.CmdSair.enabled, w_.TxtPergunta.Travada(),
                 w_.Timer.enabled};
     }
 
@@ -300,7 +506,7 @@ private:
         if (!w_.CmdPergunta.enabled) {
             return;
         }
-        const std::u16string pergunta = Caixa();
+        const std::u16string pergunta = r_.caixa;
         const std::size_t abertas = w_.Janelas.shown.size();
         const Controles antes = Agora();
         oraculo_.CmdPergunta_Click();
@@ -309,46 +515,43 @@ private:
             EXIGIR(w_.Janelas.shown.size() == abertas + 1);
             EXIGIR(w_.Janelas.shown.back() == (ajuda ? "FrmAjuda" : "FrmSobre"));
             EXIGIR(Agora() == antes);
-            EXIGIR(Caixa().empty());
+            r_.caixa.clear();
+            r_.ancora = r_.cursor = 0;
             return;
         }
         EXIGIR(w_.Janelas.shown.size() == abertas);
+        r_.travada = true;
         EXIGIR((Agora() == Controles{false, false, false, true, true}));
         EXIGIR(w_.TxtResposta.text.empty());
-        m_.usado = m_.modo = false;
+        r_.usado = r_.modo = false;
         if (pergunta.empty()) {
-            m_.resposta = Oraculo::PerguntaVazia;
-        } else if (m_.resposta.empty()) {
-            m_.resposta = oraculo_.Estado().Desaforo;
-            EXIGIR(!m_.resposta.empty());
+            r_.resposta = Caracteres(Oraculo::PerguntaVazia);
+        } else if (r_.resposta.empty()) {
+            r_.resposta = Caracteres(oraculo_.Estado().Desaforo);
+            EXIGIR(!r_.resposta.empty());
         }
-        m_.revelando = true;
+        r_.revelando = true;
     }
 
-    // One reveal step: the answer box shows a prefix of the answer that
-    // never ends inside a surrogate pair, and the last step leaves the
-    // controls as a finished reveal has them.
+    // One reveal step: the answer box shows the first characters of the
+    // answer, whole, one more each tick.
     void Tiquetaque() {
         oraculo_.Timer_Timer();
-        const std::u16string& r = m_.resposta;
-        if (m_.contador < std::numeric_limits<std::int32_t>::max()) {
-            ++m_.contador;
+        if (r_.contador < std::numeric_limits<std::int32_t>::max()) {
+            ++r_.contador;
         }
-        const auto c = static_cast<std::size_t>(m_.contador);
-        if (c < r.size() && Alto(r[c - 1]) && Baixo(r[c])) {
-            ++m_.contador;
+        const std::size_t n = std::min(static_cast<std::size_t>(r_.contador), r_.resposta.size());
+        std::u16string esperada;
+        for (std::size_t i = 0; i < n; ++i) {
+            esperada += r_.resposta[i];
         }
-        const std::size_t n = std::min(static_cast<std::size_t>(m_.contador), r.size());
-        const std::u16string& mostrada = w_.TxtResposta.text;
-        EXIGIR(mostrada.size() == n);
-        EXIGIR(std::u16string_view(r).substr(0, n) == mostrada);
-        EXIGIR(n == 0 || n == r.size() || !(Alto(r[n - 1]) && Baixo(r[n])));
-        if (n >= r.size()) {
-            EXIGIR((Agora() == Controles{false, true, true, true, false}));
+        EXIGIR(w_.TxtResposta.text == esperada);
+        if (n >= r_.resposta.size()) {
+            EXIGIR((Agora() == Controles{false, true, true, r_.travada, false}));
             EXIGIR(w_.focus.owner == "CmdNova");
-            m_.revelando = false;
+            r_.revelando = false;
         } else {
-            EXIGIR((Agora() == Controles{false, false, false, true, true}));
+            EXIGIR((Agora() == Controles{false, false, false, r_.travada, true}));
         }
     }
 
@@ -357,37 +560,47 @@ private:
             return;
         }
         oraculo_.CmdNova_Click();
-        m_.resposta.clear();
-        m_.mascarados = 0;
-        m_.contador = 0;
-        m_.modo = false;
+        r_.resposta.clear();
+        r_.mascarados = 0;
+        r_.contador = 0;
+        r_.modo = false;
+        r_.travada = false;
+        r_.caixa.clear();
+        r_.ancora = r_.cursor = 0;
         EXIGIR((Agora() == Controles{true, false, true, false, false}));
-        EXIGIR(Caixa().empty());
         EXIGIR(w_.TxtResposta.text.empty());
         EXIGIR(w_.focus.owner == "TxtPergunta");
     }
 
-    void ConferirEstado() const {
+    void ConferirEstado() {
         const EstadoJogo& e = oraculo_.Estado();
-        EXIGIR(e.Resposta == m_.resposta);
-        EXIGIR(e.ModoSecreto == m_.modo);
-        EXIGIR(e.SecretoUsado == m_.usado);
-        EXIGIR(e.Mascarados == m_.mascarados);
-        EXIGIR(e.Contador == m_.contador);
-        EXIGIR(w_.Timer.enabled == m_.revelando);
+        const janelas::ModeloPergunta& caixa = w_.TxtPergunta;
+        EXIGIR(e.Resposta == r_.Resposta());
+        EXIGIR(e.ModoSecreto == r_.modo);
+        EXIGIR(e.SecretoUsado == r_.usado);
+        EXIGIR(e.Mascarados == r_.mascarados);
+        EXIGIR(e.Contador == r_.contador);
+        EXIGIR(w_.Timer.enabled == r_.revelando);
+        EXIGIR(caixa.Texto() == r_.caixa);
+        EXIGIR(caixa.Ancora() == r_.ancora && caixa.Cursor() == r_.cursor);
+        EXIGIR(caixa.Travada() == r_.travada);
+        EXIGIR(caixa.Capturando() == r_.modo);
+        // The rules the trick stands on, whatever the reference says.
+        EXIGIR(SemSurrogatoSolto(caixa.Texto()) && SemSurrogatoSolto(e.Resposta));
+        EXIGIR(caixa.Texto().size() <= Limite);
+        EXIGIR(grafemas::Fronteira(caixa.Texto(), caixa.Cursor(), false) == caixa.Cursor());
         // During a capture the box holds only letters of the phrase, or the
         // blanks it had when the capture began: never a typed character.
-        if (m_.modo) {
-            EXIGIR(SoEspacos(Caixa()) || Subsequencia(Caixa(), m_.invocacao));
+        if (r_.modo) {
+            EXIGIR(SoEspacos(caixa.Texto()) || Subsequencia(caixa.Texto(), r_.invocacao));
         }
-        EXIGIR(w_.TxtPergunta.caret <= Caixa().size());
     }
 
     fake::FakeMainWindow w_;
     fake::FakeGerador gerador_;
     Module1 modulo_{gerador_};
     Oraculo oraculo_{w_.Controls(), modulo_};
-    Modelo m_;
+    Referencia r_;
 };
 
 }  // namespace
