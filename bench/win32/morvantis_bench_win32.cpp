@@ -7,7 +7,10 @@
 // - exe_kib: the size of Morvantis.exe;
 // - reveal_60_ms: in this process, a real FrmMain on the Win32 toolkit: ";",
 //   a 60-character answer, Enter, "Perguntar", until the answer box holds
-//   all 60 characters (the click to the last tick).
+//   all 60 characters (the click to the last tick);
+// - paste_1mb_open_ms, paste_1mb_capture_ms: a real FrmMain again: a text of
+//   2^20 characters (letters, accents, emoji) pasted into the question box
+//   in the open, or after ";", until the box has taken it and repainted.
 // Each figure is the median of RUNS runs (default 10) with min and max;
 // runs of the program and of the bare window alternate.
 
@@ -122,6 +125,34 @@ double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
     return ms;
 }
 
+void Copiar(std::u16string_view texto) {
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (texto.size() + 1) * sizeof(char16_t));
+    std::copy(texto.begin(), texto.end(), static_cast<char16_t*>(GlobalLock(memoria)));
+    GlobalUnlock(memoria);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memoria);
+    CloseClipboard();
+}
+
+double Colar(win32::KitWin32& kit, GeradorPadrao& gerador, bool captura) {
+    Module1 modulo(gerador);
+    Encerramento fim(kit);
+    FrmMain frm(kit, modulo, fim);
+    auto& janela = dynamic_cast<win32::JanelaWin32&>(frm.Janela());
+    janela.Mostrar();
+    HWND pergunta = janela.HwndDe("TxtPergunta");
+    if (captura) {
+        SendMessageW(pergunta, WM_CHAR, ';', 1);
+    }
+    const auto inicio = Relogio::now();
+    SendMessageW(pergunta, WM_PASTE, 0, 0);
+    UpdateWindow(janela.Hwnd());
+    const double ms = Ms(Relogio::now() - inicio);
+    janela.Fechar();
+    return ms;
+}
+
 struct Figura {
     const char* nome;
     std::vector<double> valores;
@@ -171,6 +202,16 @@ int wmain(int argc, wchar_t* argv[]) {
     for (int i = 0; i < vezes; ++i) {
         revelacao.valores.push_back(Revelar(kit, gerador));
     }
+    std::u16string grande;
+    while (grande.size() < (std::size_t{1} << 20)) {
+        grande += u"Olá, \U0001F600 mundo! e\u0301 ";
+    }
+    Copiar(grande.substr(0, std::size_t{1} << 20));
+    Figura colarAberto{"paste_1mb_open_ms", {}}, colarCaptura{"paste_1mb_capture_ms", {}};
+    for (int i = 0; i < vezes; ++i) {
+        colarAberto.valores.push_back(Colar(kit, gerador, false));
+        colarCaptura.valores.push_back(Colar(kit, gerador, true));
+    }
 
     HANDLE arquivo =
         CreateFileW(programa.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -179,7 +220,7 @@ int wmain(int argc, wchar_t* argv[]) {
     CloseHandle(arquivo);
 
     std::printf("%-22s %10s %10s %10s   (%d runs)\n", "figure", "median", "min", "max", vezes);
-    for (const Figura* f : {&inicio, &inicioNua, &pico, &picoNua, &revelacao}) {
+    for (const Figura* f : {&inicio, &inicioNua, &pico, &picoNua, &revelacao, &colarAberto, &colarCaptura}) {
         Imprimir(*f);
     }
     std::printf("%-22s %10.1f\n", "exe_kib", static_cast<double>(tamanho.QuadPart) / 1024.0);
