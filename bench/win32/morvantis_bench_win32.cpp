@@ -103,13 +103,28 @@ Partida Medir(const std::wstring& programa) {
     return p;
 }
 
-double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
-    Module1 modulo(gerador);
-    Encerramento fim(kit);
-    FrmMain frm(kit, modulo, fim);
-    auto& janela = dynamic_cast<win32::JanelaWin32&>(frm.Janela());
-    janela.Mostrar();
+// A real main window on the Win32 toolkit, shown while it lives.
+struct Principal {
+    Principal(win32::KitWin32& kit, GeradorPadrao& gerador)
+        : modulo(gerador),
+          fim(kit),
+          frm(kit, modulo, fim),
+          janela(dynamic_cast<win32::JanelaWin32&>(frm.Janela())) {
+        janela.Mostrar();
+    }
+    ~Principal() { janela.Fechar(); }
+
+    Module1 modulo;
+    Encerramento fim;
+    FrmMain frm;
+    win32::JanelaWin32& janela;
     HWND pergunta = janela.HwndDe("TxtPergunta");
+};
+
+double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
+    Principal principal(kit, gerador);
+    win32::JanelaWin32& janela = principal.janela;
+    HWND pergunta = principal.pergunta;
     HWND resposta = janela.HwndDe("TxtResposta");
     constexpr int Letras = 60;
     SendMessageW(pergunta, WM_CHAR, ';', 1);
@@ -120,9 +135,7 @@ double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
     const auto inicio = Relogio::now();
     SendMessageW(janela.HwndDe("CmdPergunta"), BM_CLICK, 0, 0);
     kit.Rodar([resposta] { return GetWindowTextLengthW(resposta) < Letras; });
-    const double ms = Ms(Relogio::now() - inicio);
-    janela.Fechar();
-    return ms;
+    return Ms(Relogio::now() - inicio);
 }
 
 void Copiar(std::u16string_view texto) {
@@ -136,21 +149,14 @@ void Copiar(std::u16string_view texto) {
 }
 
 double Colar(win32::KitWin32& kit, GeradorPadrao& gerador, bool captura) {
-    Module1 modulo(gerador);
-    Encerramento fim(kit);
-    FrmMain frm(kit, modulo, fim);
-    auto& janela = dynamic_cast<win32::JanelaWin32&>(frm.Janela());
-    janela.Mostrar();
-    HWND pergunta = janela.HwndDe("TxtPergunta");
+    Principal principal(kit, gerador);
     if (captura) {
-        SendMessageW(pergunta, WM_CHAR, ';', 1);
+        SendMessageW(principal.pergunta, WM_CHAR, ';', 1);
     }
     const auto inicio = Relogio::now();
-    SendMessageW(pergunta, WM_PASTE, 0, 0);
-    UpdateWindow(janela.Hwnd());
-    const double ms = Ms(Relogio::now() - inicio);
-    janela.Fechar();
-    return ms;
+    SendMessageW(principal.pergunta, WM_PASTE, 0, 0);
+    UpdateWindow(principal.janela.Hwnd());
+    return Ms(Relogio::now() - inicio);
 }
 
 struct Figura {
