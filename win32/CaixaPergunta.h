@@ -9,9 +9,10 @@
 //  - Delete, cuts and clears: deletions;
 //  - arrows, Home, End, the mouse, select all: the EDIT moves its caret, and
 //    the box is told where it went.
-// The EDIT itself never edits its text. After every edit it shows what the
-// box holds: text, selection and lock. During a secret capture no
-// composition is drawn in it and nothing can be cut from it.
+// The EDIT changes its text only to draw a composition in place, in the
+// open; after every edit it is sent what the box holds: text, selection and
+// lock. During a secret capture no composition is drawn in it, no menu
+// opens on it and nothing is cut from it.
 
 #include <windows.h>
 
