@@ -2,7 +2,7 @@
 
 #include <imm.h>
 
-#include <string>
+#include <utility>
 
 #include "Texto.h"
 #include "TextoLargo.h"
@@ -11,41 +11,66 @@ namespace morvantis::win32 {
 
 namespace {
 
-constexpr wchar_t Propriedade[] = L"Morvantis.CaixaPergunta";
-constexpr char32_t Backspace = 8;
-constexpr char32_t CtrlV = 0x16;
+// The Ctrl+letters the box hands back, and the message that gives each its
+// usual meaning (select all, copy, paste, cut); Ctrl+Z is not among them:
+// the box keeps no history.
+constexpr struct {
+    char16_t codigo;
+    UINT msg;
+    LPARAM lp;
+} Atalhos[] = {{0x01, EM_SETSEL, -1}, {0x03, WM_COPY, 0}, {0x16, WM_PASTE, 0}, {0x18, WM_CUT, 0}};
+
 constexpr LPARAM Resultado = GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE;
 
-bool Pressionada(int tecla) {
-    return (GetKeyState(tecla) & 0x8000) != 0;
+// After these the EDIT may have moved its caret or selection on its own.
+bool MoveOCursor(UINT msg) {
+    return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) ||
+           msg == WM_TIMER || msg == EM_SETSEL;
+}
+
+std::u16string DaAreaDeTransferencia(HWND dono) {
+    std::u16string texto;
+    if (OpenClipboard(dono) != FALSE) {
+        HANDLE dados = GetClipboardData(CF_UNICODETEXT);
+        if (const auto* unidades = static_cast<const char16_t*>(dados ? GlobalLock(dados) : nullptr)) {
+            const std::u16string_view tudo(unidades, GlobalSize(dados) / sizeof(char16_t));
+            texto = tudo.substr(0, tudo.find(u'\0'));
+            GlobalUnlock(dados);
+        }
+        CloseClipboard();
+    }
+    return texto;
+}
+
+std::u16string ResultadoDaComposicao(HWND caixa) {
+    std::u16string texto;
+    if (HIMC contexto = ImmGetContext(caixa)) {
+        const LONG bytes = ImmGetCompositionStringW(contexto, GCS_RESULTSTR, nullptr, 0);
+        texto.resize(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(char16_t) : 0);
+        ImmGetCompositionStringW(contexto, GCS_RESULTSTR, texto.data(), static_cast<DWORD>(texto.size() * 2));
+        ImmReleaseContext(caixa, contexto);
+    }
+    return texto;
 }
 
 }  // namespace
 
-CaixaPergunta::CaixaPergunta(HWND caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura)
-    : caixa_(caixa), original_(nullptr), filtro_(std::move(filtro)), emCaptura_(std::move(emCaptura)) {
-    SetPropW(caixa_, Propriedade, this);
+CaixaPergunta::CaixaPergunta(HWND caixa, std::size_t maximo) : caixa_(caixa), modelo_(maximo) {
+    SetWindowLongPtrW(caixa_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedimento)));
+    modelo_.Ligar(this);
+    modelo_.SetText(ParaU16(TextoDe(caixa_)));
 }
 
 CaixaPergunta::~CaixaPergunta() {
-    if (IsWindow(caixa_) && GetPropW(caixa_, Propriedade) == this) {
+    if (IsWindow(caixa_)) {
         SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        RemovePropW(caixa_, Propriedade);
     }
 }
 
 LRESULT CALLBACK CaixaPergunta::Procedimento(HWND caixa, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* eu = static_cast<CaixaPergunta*>(GetPropW(caixa, Propriedade));
-    if (msg == WM_NCDESTROY && eu != nullptr) {
-        // The box goes before its wrapper: hand it back its own procedure.
-        const WNDPROC original = eu->original_;
-        SetWindowLongPtrW(caixa, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropW(caixa, Propriedade);
-        return CallWindowProcW(original, caixa, msg, wp, lp);
-    }
-    return eu != nullptr ? eu->Tratar(msg, wp, lp) : DefWindowProcW(caixa, msg, wp, lp);
+    return reinterpret_cast<CaixaPergunta*>(GetWindowLongPtrW(caixa, GWLP_USERDATA))->Tratar(msg, wp, lp);
 }
 
 LRESULT CaixaPergunta::Original(UINT msg, WPARAM wp, LPARAM lp) {
@@ -55,143 +80,154 @@ LRESULT CaixaPergunta::Original(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_GETDLGCODE: {
-            // The window's dialog keys (IsDialogMessage) would turn Enter
-            // into IDOK and Escape into IDCANCEL before the box saw them;
-            // the box wants both as characters: Enter ends a capture and
-            // presses no button.
-            LRESULT codigo = Original(msg, wp, lp);
-            const auto* mensagem = reinterpret_cast<const MSG*>(lp);
-            if (mensagem != nullptr && mensagem->message == WM_KEYDOWN &&
-                (mensagem->wParam == VK_RETURN || mensagem->wParam == VK_ESCAPE)) {
-                codigo |= DLGC_WANTMESSAGE;
-            }
-            return codigo;
+            // Enter and Escape come as characters, not as the dialog keys
+            // IDOK and IDCANCEL: Enter ends a capture and presses no button.
+            const auto* m = reinterpret_cast<const MSG*>(lp);
+            const bool quer = m != nullptr && m->message == WM_KEYDOWN &&
+                              (m->wParam == VK_RETURN || m->wParam == VK_ESCAPE);
+            return Original(msg, wp, lp) | (quer ? DLGC_WANTMESSAGE : 0);
         }
         case WM_CHAR:
         case WM_IME_CHAR:
-            Unidade(static_cast<wchar_t>(wp));
+            Unidade(static_cast<char16_t>(wp));
             return 0;
         case WM_UNICHAR:
-            if (wp == UNICODE_NOCHAR) {
-                return TRUE;
-            }
-            if (wp <= 0x10FFFF && (wp < 0xD800 || wp > 0xDFFF)) {
+            if (wp != UNICODE_NOCHAR && wp <= 0x10FFFF) {
+                std::u16string tecla;
+                texto::Acrescentar(tecla, static_cast<char32_t>(wp));
                 alta_ = 0;
-                Teclar(static_cast<char32_t>(wp));
+                Teclar(tecla);
             }
-            return FALSE;
-        case WM_DEADCHAR:
-            // Windows announces a dead accent before the composed WM_CHAR;
-            // the box never shows it on its own, and during a capture it
-            // must not reach the box at all.
-            return EmCaptura() ? 0 : Original(msg, wp, lp);
+            return wp == UNICODE_NOCHAR ? TRUE : FALSE;
+        case WM_DEADCHAR:  // the next WM_CHAR brings the accent composed
+        case WM_UNDO:
+        case EM_UNDO:
+        case EM_CANUNDO:  // the box keeps no history
+            return 0;
         case WM_KEYDOWN:
-            if (wp == VK_INSERT && Pressionada(VK_SHIFT) && EmCaptura()) {
+            // The EDIT would delete one UTF-16 unit, and would cut (Shift+
+            // Delete) or paste (Shift+Insert) without a WM_CUT or WM_PASTE.
+            if (wp == VK_DELETE && GetKeyState(VK_SHIFT) >= 0) {
+                modelo_.ApagarAFrente();
                 return 0;
+            }
+            if ((wp == VK_DELETE || wp == VK_INSERT) && GetKeyState(VK_SHIFT) < 0) {
+                return Tratar(wp == VK_DELETE ? WM_CUT : WM_PASTE, 0, 0);
             }
             break;
         case WM_PASTE:
+            modelo_.Inserir(DaAreaDeTransferencia(caixa_));
+            return 0;
         case WM_CUT:
-        case WM_CLEAR:
-        case WM_UNDO:
-        case EM_UNDO:
-        case WM_CONTEXTMENU:
-            if (EmCaptura()) {
-                return 0;
+            // During a capture the box shows the invocation: nothing is cut.
+            if (!modelo_.Capturando()) {
+                Original(WM_COPY, 0, 0);
+                modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
             }
-            break;
+            return 0;
+        case WM_CLEAR:
+            modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
+            return 0;
+        case WM_SETTEXT:
+        case EM_REPLACESEL: {
+            // From another program: the box's own operations.
+            const std::u16string texto = lp != 0 ? ParaU16(reinterpret_cast<const wchar_t*>(lp)) : u"";
+            if (msg == WM_SETTEXT) {
+                modelo_.SetText(texto);
+            } else {
+                modelo_.Inserir(texto);
+            }
+            return TRUE;
+        }
+        case WM_CONTEXTMENU:
         case WM_IME_STARTCOMPOSITION:
-            // No composition window while the box shows the invocation.
-            if (EmCaptura()) {
+            // No menu and no composition over the invocation.
+            if (modelo_.Capturando()) {
                 return 0;
             }
             break;
         case WM_IME_COMPOSITION:
             if ((lp & GCS_RESULTSTR) != 0) {
-                ResultadoDaComposicao();
+                modelo_.Inserir(ResultadoDaComposicao(caixa_));
                 lp &= ~Resultado;
             }
-            // What is still being composed is drawn only outside a capture.
-            if (EmCaptura() || lp == 0) {
+            // The EDIT draws what is still being composed, in the open only.
+            if (modelo_.Capturando() || lp == 0) {
                 return 0;
             }
             break;
+        case WM_IME_ENDCOMPOSITION: {
+            // The EDIT drops the composition it drew: the box's text again.
+            const LRESULT resultado = Original(msg, wp, lp);
+            Mostrar(modelo_);
+            return resultado;
+        }
         default:
             break;
     }
-    return Original(msg, wp, lp);
+    const LRESULT resultado = Original(msg, wp, lp);
+    if (MoveOCursor(msg)) {
+        Relatar();
+    }
+    return resultado;
 }
 
-void CaixaPergunta::ResultadoDaComposicao() {
-    HIMC contexto = ImmGetContext(caixa_);
-    if (contexto == nullptr) {
-        return;
-    }
-    const LONG bytes = ImmGetCompositionStringW(contexto, GCS_RESULTSTR, nullptr, 0);
-    std::wstring texto(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
-    if (!texto.empty()) {
-        ImmGetCompositionStringW(contexto, GCS_RESULTSTR, texto.data(), static_cast<DWORD>(bytes));
-    }
-    ImmReleaseContext(caixa_, contexto);
-    for (const wchar_t unidade : texto) {
-        Unidade(unidade);
-    }
-}
-
-void CaixaPergunta::Unidade(wchar_t unidade) {
-    if (IS_HIGH_SURROGATE(unidade)) {
+void CaixaPergunta::Unidade(char16_t unidade) {
+    if (texto::EhAlto(unidade)) {
         alta_ = unidade;  // a high half already waiting had no partner
         return;
     }
-    if (IS_LOW_SURROGATE(unidade)) {
-        const wchar_t alta = alta_;
-        alta_ = 0;
-        if (alta != 0) {
-            Teclar(texto::DoPar(static_cast<char16_t>(alta), static_cast<char16_t>(unidade)));
+    // The box drops a low half that comes alone.
+    const char16_t alta = std::exchange(alta_, 0);
+    Teclar(texto::EhBaixo(unidade) && alta != 0 ? std::u16string{alta, unidade} : std::u16string(1, unidade));
+}
+
+void CaixaPergunta::Teclar(const std::u16string& tecla) {
+    const char16_t codigo = modelo_.Teclar(tecla);
+    for (const auto& atalho : Atalhos) {
+        if (atalho.codigo == codigo) {
+            Tratar(atalho.msg, 0, atalho.lp);
         }
-        return;
     }
-    alta_ = 0;
-    Teclar(unidade);
 }
 
-void CaixaPergunta::Teclar(char32_t caractere) {
-    if (filtro_) {
-        filtro_(caractere);
-    }
-    if (caractere == 0 || (caractere == CtrlV && EmCaptura())) {
-        return;
-    }
-    Aplicar(caractere);
-}
-
-void CaixaPergunta::Aplicar(char32_t caractere) {
+std::pair<DWORD, DWORD> CaixaPergunta::Selecao() {
     DWORD inicio = 0;
     DWORD fim = 0;
-    SendMessageW(caixa_, EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), reinterpret_cast<LPARAM>(&fim));
-    if (caractere == Backspace && inicio == fim && inicio >= 2) {
-        // The EDIT erases one unit: take a whole pair before the caret.
-        const std::wstring texto = TextoDe(caixa_);
-        if (inicio <= texto.size() && IS_LOW_SURROGATE(texto[inicio - 1]) &&
-            IS_HIGH_SURROGATE(texto[inicio - 2])) {
-            SendMessageW(caixa_, EM_SETSEL, inicio - 2, inicio);
-        }
-    }
-    if (caractere <= 0xFFFF) {
-        Original(WM_CHAR, caractere, 1);
+    Original(EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), reinterpret_cast<LPARAM>(&fim));
+    return {inicio, fim};
+}
+
+void CaixaPergunta::Relatar() {
+    const auto [inicio, fim] = Selecao();
+    // Not while a composition drawn in place makes the EDIT's text differ.
+    if ((inicio == modelo_.Inicio() && fim == modelo_.Fim()) ||
+        static_cast<std::size_t>(Original(WM_GETTEXTLENGTH, 0, 0)) != modelo_.Texto().size()) {
         return;
     }
-    // Both halves of a pair, or neither: the box's limit must not cut it.
-    const auto limite = static_cast<LRESULT>(SendMessageW(caixa_, EM_GETLIMITTEXT, 0, 0));
-    const LRESULT depois = GetWindowTextLengthW(caixa_) - static_cast<LRESULT>(fim - inicio) + 2;
-    if (depois > limite || (GetWindowLongPtrW(caixa_, GWL_STYLE) & ES_READONLY) != 0) {
-        return;
+    // EM_GETSEL gives the ends in order; the caret is the one that is not
+    // the anchor.
+    const bool paraTras = fim == modelo_.Ancora();
+    modelo_.Selecionar(paraTras ? fim : inicio, paraTras ? inicio : fim);
+}
+
+void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& caixa) {
+    // Only what differs reaches the EDIT: a keystroke that changes nothing
+    // on screen (past the capture's count, say) redraws nothing.
+    if (ParaU16(TextoDe(caixa_)) != caixa.Texto()) {
+        Original(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ParaWide(caixa.Texto()).c_str()));
     }
-    std::u16string par;
-    texto::Acrescentar(par, caractere);
-    for (const char16_t unidade : par) {
-        Original(WM_CHAR, unidade, 1);
+    if (Selecao() != std::pair<DWORD, DWORD>(caixa.Inicio(), caixa.Fim())) {
+        Original(EM_SETSEL, caixa.Ancora(), static_cast<LPARAM>(caixa.Cursor()));
+        Original(EM_SCROLLCARET, 0, 0);
     }
+    if (((GetWindowLongPtrW(caixa_, GWL_STYLE) & ES_READONLY) != 0) != caixa.Travada()) {
+        Original(EM_SETREADONLY, caixa.Travada() ? TRUE : FALSE, 0);
+    }
+}
+
+void CaixaPergunta::Focar() {
+    ::SetFocus(caixa_);
 }
 
 }  // namespace morvantis::win32

@@ -1,50 +1,60 @@
 #pragma once
 
-// The question box: an EDIT control subclassed so that every character a
-// person types reaches the key filter before the box applies it, one
-// keystroke at a time, however Windows delivers it:
-//  - WM_CHAR, after TranslateMessage has composed dead keys ("~" then "a"
-//    is one WM_CHAR 0x00E3); a character outside the basic plane comes as
-//    two WM_CHAR, a surrogate pair, and is one keystroke for the filter;
-//  - WM_IME_CHAR and the result of an input-method composition;
-//  - WM_UNICHAR, a whole code point from another program.
-// A character the filter lets through is applied by the EDIT itself. During
-// a secret capture nothing else may change the box: no paste (WM_PASTE,
-// Ctrl+V, Shift+Insert, the context menu), no composition string drawn in
-// it, no dead accent left showing.
+// The question box on Windows: an EDIT control that only translates. What
+// Windows delivers to it becomes the box model's edits (ModeloPergunta):
+//  - WM_CHAR and WM_IME_CHAR, one UTF-16 unit each (a surrogate pair is
+//    one keystroke, a lone surrogate none), and WM_UNICHAR: keystrokes;
+//  - pastes (WM_PASTE, Ctrl+V, Shift+Insert) and an input method's result:
+//    insertions at the selection;
+//  - Delete, cuts and clears: deletions;
+//  - arrows, Home, End, the mouse, select all: the EDIT moves its caret, and
+//    the box is told where it went.
+// The EDIT changes its text only to draw a composition in place, in the
+// open; after every edit it is sent what the box holds: text, selection and
+// lock. During a secret capture no composition is drawn in it, no menu
+// opens on it and nothing is cut from it.
 
 #include <windows.h>
 
-#include "Kit.h"
+#include <string>
+#include <utility>
+
+#include "ModeloPergunta.h"
 
 namespace morvantis::win32 {
 
-class CaixaPergunta {
+class CaixaPergunta final : private janelas::ModeloPergunta::Vista {
 public:
-    CaixaPergunta(HWND caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura);
-    ~CaixaPergunta();
+    // `maximo` as for ModeloPergunta; the box starts with the EDIT's text.
+    CaixaPergunta(HWND caixa, std::size_t maximo);
+    ~CaixaPergunta() override;
     CaixaPergunta(const CaixaPergunta&) = delete;
     CaixaPergunta& operator=(const CaixaPergunta&) = delete;
+
+    [[nodiscard]] janelas::ModeloPergunta& Modelo() { return modelo_; }
 
 private:
     static LRESULT CALLBACK Procedimento(HWND caixa, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Original(UINT msg, WPARAM wp, LPARAM lp);
 
-    // One UTF-16 unit as WM_CHAR brings it; a lone surrogate is dropped.
-    void Unidade(wchar_t unidade);
-    // One keystroke: the filter, then the box, unless the filter swallowed it.
-    void Teclar(char32_t caractere);
-    void Aplicar(char32_t caractere);
-    void ResultadoDaComposicao();
-    [[nodiscard]] bool EmCaptura() const { return emCaptura_ && emCaptura_(); }
+    void Mostrar(const janelas::ModeloPergunta& caixa) override;
+    void Focar() override;
+
+    // One UTF-16 unit as WM_CHAR brings it.
+    void Unidade(char16_t unidade);
+    // One keystroke; then the Ctrl+letter the box hands back, if any.
+    void Teclar(const std::u16string& tecla);
+    // The EDIT's selection, its ends in order.
+    [[nodiscard]] std::pair<DWORD, DWORD> Selecao();
+    // Where the EDIT has moved its caret or selection, to the box.
+    void Relatar();
 
     HWND caixa_;
-    WNDPROC original_;
-    janelas::FiltroTeclas filtro_;
-    janelas::EmCaptura emCaptura_;
+    WNDPROC original_ = nullptr;
+    janelas::ModeloPergunta modelo_;
     // The first half of a surrogate pair, waiting for the second.
-    wchar_t alta_ = 0;
+    char16_t alta_ = 0;
 };
 
 }  // namespace morvantis::win32

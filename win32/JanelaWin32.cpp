@@ -102,7 +102,7 @@ JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND d
 }
 
 JanelaWin32::~JanelaWin32() {
-    filtradas_.clear();
+    perguntas_.clear();
     temporizadores_.clear();
     if (IsWindow(hwnd_)) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -134,7 +134,12 @@ void JanelaWin32::Criar(const Controle& c, int id) {
             if (c.maximoCaracteres > 0) {
                 SendMessageW(v.hwnd, EM_SETLIMITTEXT, static_cast<WPARAM>(c.maximoCaracteres), 0);
             }
-            caixas_.emplace(nome, std::make_unique<win32::Caixa>(v.hwnd));
+            if (c.multiLinha) {
+                caixas_.emplace(nome, std::make_unique<win32::Caixa>(v.hwnd));
+            } else {
+                perguntas_.emplace(nome, std::make_unique<CaixaPergunta>(
+                                             v.hwnd, static_cast<std::size_t>(c.maximoCaracteres)));
+            }
             break;
         case Tipo::Rotulo:
             v.hwnd = Filho(hwnd_, L"STATIC", c.texto,
@@ -240,6 +245,9 @@ HWND JanelaWin32::HwndDe(std::string_view nome) const {
 }
 
 toolkit::TextBox& JanelaWin32::Caixa(std::string_view nome) {
+    if (const auto it = perguntas_.find(nome); it != perguntas_.end()) {
+        return it->second->Modelo();
+    }
     return janelas::Achar(caixas_, nome);
 }
 
@@ -258,9 +266,7 @@ void JanelaWin32::AoClicar(std::string_view botao, std::function<void()> handler
 
 void JanelaWin32::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
                            janelas::EmCaptura emCaptura) {
-    janelas::Achar(caixas_, caixa);
-    filtradas_.push_back(
-        std::make_unique<CaixaPergunta>(Achar(caixa)->hwnd, std::move(filtro), std::move(emCaptura)));
+    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro), std::move(emCaptura));
 }
 
 void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {

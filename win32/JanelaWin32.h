@@ -90,7 +90,8 @@ private:
     janelas::PorNome<win32::Caixa> caixas_;
     janelas::PorNome<win32::Botao> botoes_;
     janelas::PorNome<win32::Temporizador> temporizadores_;
-    std::vector<std::unique_ptr<CaixaPergunta>> filtradas_;
+    // The one-line boxes: each the question box's model behind its EDIT.
+    janelas::PorNome<CaixaPergunta> perguntas_;
     // The control that had the focus when the window was last deactivated.
     HWND foco_ = nullptr;
     // While shown modally: the windows it disabled, and whether it closed.

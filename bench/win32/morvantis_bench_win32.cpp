@@ -7,7 +7,10 @@
 // - exe_kib: the size of Morvantis.exe;
 // - reveal_60_ms: in this process, a real FrmMain on the Win32 toolkit: ";",
 //   a 60-character answer, Enter, "Perguntar", until the answer box holds
-//   all 60 characters (the click to the last tick).
+//   all 60 characters (the click to the last tick);
+// - paste_1mb_open_ms, paste_1mb_capture_ms: a real FrmMain again: a text of
+//   2^20 characters (letters, accents, emoji) pasted into the question box
+//   in the open, or after ";", until the box has taken it and repainted.
 // Each figure is the median of RUNS runs (default 10) with min and max;
 // runs of the program and of the bare window alternate.
 
@@ -100,13 +103,28 @@ Partida Medir(const std::wstring& programa) {
     return p;
 }
 
-double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
-    Module1 modulo(gerador);
-    Encerramento fim(kit);
-    FrmMain frm(kit, modulo, fim);
-    auto& janela = dynamic_cast<win32::JanelaWin32&>(frm.Janela());
-    janela.Mostrar();
+// A real main window on the Win32 toolkit, shown while it lives.
+struct Principal {
+    Principal(win32::KitWin32& kit, GeradorPadrao& gerador)
+        : modulo(gerador),
+          fim(kit),
+          frm(kit, modulo, fim),
+          janela(dynamic_cast<win32::JanelaWin32&>(frm.Janela())) {
+        janela.Mostrar();
+    }
+    ~Principal() { janela.Fechar(); }
+
+    Module1 modulo;
+    Encerramento fim;
+    FrmMain frm;
+    win32::JanelaWin32& janela;
     HWND pergunta = janela.HwndDe("TxtPergunta");
+};
+
+double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
+    Principal principal(kit, gerador);
+    win32::JanelaWin32& janela = principal.janela;
+    HWND pergunta = principal.pergunta;
     HWND resposta = janela.HwndDe("TxtResposta");
     constexpr int Letras = 60;
     SendMessageW(pergunta, WM_CHAR, ';', 1);
@@ -117,9 +135,28 @@ double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
     const auto inicio = Relogio::now();
     SendMessageW(janela.HwndDe("CmdPergunta"), BM_CLICK, 0, 0);
     kit.Rodar([resposta] { return GetWindowTextLengthW(resposta) < Letras; });
-    const double ms = Ms(Relogio::now() - inicio);
-    janela.Fechar();
-    return ms;
+    return Ms(Relogio::now() - inicio);
+}
+
+void Copiar(std::u16string_view texto) {
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (texto.size() + 1) * sizeof(char16_t));
+    std::copy(texto.begin(), texto.end(), static_cast<char16_t*>(GlobalLock(memoria)));
+    GlobalUnlock(memoria);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memoria);
+    CloseClipboard();
+}
+
+double Colar(win32::KitWin32& kit, GeradorPadrao& gerador, bool captura) {
+    Principal principal(kit, gerador);
+    if (captura) {
+        SendMessageW(principal.pergunta, WM_CHAR, ';', 1);
+    }
+    const auto inicio = Relogio::now();
+    SendMessageW(principal.pergunta, WM_PASTE, 0, 0);
+    UpdateWindow(principal.janela.Hwnd());
+    return Ms(Relogio::now() - inicio);
 }
 
 struct Figura {
@@ -171,6 +208,16 @@ int wmain(int argc, wchar_t* argv[]) {
     for (int i = 0; i < vezes; ++i) {
         revelacao.valores.push_back(Revelar(kit, gerador));
     }
+    std::u16string grande;
+    while (grande.size() < (std::size_t{1} << 20)) {
+        grande += u"Olá, \U0001F600 mundo! e\u0301 ";
+    }
+    Copiar(grande.substr(0, std::size_t{1} << 20));
+    Figura colarAberto{"paste_1mb_open_ms", {}}, colarCaptura{"paste_1mb_capture_ms", {}};
+    for (int i = 0; i < vezes; ++i) {
+        colarAberto.valores.push_back(Colar(kit, gerador, false));
+        colarCaptura.valores.push_back(Colar(kit, gerador, true));
+    }
 
     HANDLE arquivo =
         CreateFileW(programa.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -179,7 +226,7 @@ int wmain(int argc, wchar_t* argv[]) {
     CloseHandle(arquivo);
 
     std::printf("%-22s %10s %10s %10s   (%d runs)\n", "figure", "median", "min", "max", vezes);
-    for (const Figura* f : {&inicio, &inicioNua, &pico, &picoNua, &revelacao}) {
+    for (const Figura* f : {&inicio, &inicioNua, &pico, &picoNua, &revelacao, &colarAberto, &colarCaptura}) {
         Imprimir(*f);
     }
     std::printf("%-22s %10.1f\n", "exe_kib", static_cast<double>(tamanho.QuadPart) / 1024.0);
