@@ -72,44 +72,90 @@ void ModeloPergunta::DefinirFiltro(FiltroTeclas filtro, EmCaptura emCaptura) {
     emCaptura_ = std::move(emCaptura);
 }
 
-char16_t ModeloPergunta::Teclar(toolkit::Tecla tecla) {
+void ModeloPergunta::Teclar(toolkit::Tecla tecla) {
     Lote lote(*this);
     tecla = SemSurrogatosSoltos(tecla);
     if (tecla.empty()) {
-        return 0;
+        return;
     }
     if (EhQuebraDeLinha(tecla)) {
         tecla = toolkit::Tecla(1, toolkit::teclas::Enter);
     } else if (grafemas::Inicios(tecla).size() > 1) {
         Inserir(tecla);  // several characters in one keystroke: a macro key, a remote keyboard
-        return 0;
+        return;
     }
     bool cabe = true;
-    return Aplicar(std::move(tecla), cabe);
+    Aplicar(std::move(tecla), cabe);
 }
 
-char16_t ModeloPergunta::Aplicar(toolkit::Tecla tecla, bool& cabe) {
+void ModeloPergunta::Aplicar(toolkit::Tecla tecla, bool& cabe) {
     if (filtro_) {
         filtro_(tecla);
     }
-    if (tecla.empty() || travada_) {
-        return 0;
+    if (tecla.empty()) {
+        return;
     }
     if (EhControle(tecla)) {
-        if (tecla.front() == toolkit::teclas::Backspace) {
-            ApagarAtras();
-            return 0;
-        }
-        // A one-line box has no line to break.
-        return tecla.front() == toolkit::teclas::Enter ? 0 : tecla.front();
+        Comando(tecla.front());
+        return;
     }
-    if (cabe) {
+    if (cabe && !travada_) {
         cabe = maximo_ == 0 || texto_.size() - (Fim() - Inicio()) + tecla.size() <= maximo_;
         if (cabe) {
             Trocar(Inicio(), Fim(), tecla);
         }
     }
-    return 0;
+}
+
+// The other control codes (Enter in a one-line box, Escape, Ctrl+Z with no
+// history to undo) do nothing.
+void ModeloPergunta::Comando(char16_t codigo) {
+    constexpr char16_t CtrlA = 1;
+    constexpr char16_t CtrlC = 3;
+    constexpr char16_t CtrlV = 0x16;
+    constexpr char16_t CtrlX = 0x18;
+    switch (codigo) {
+        case toolkit::teclas::Backspace:
+            if (!travada_) {
+                ApagarAtras();
+            }
+            break;
+        case CtrlA:
+            ancora_ = 0;
+            cursor_ = texto_.size();
+            break;
+        case CtrlC:
+            Copiar();
+            break;
+        case CtrlV:
+            Colar();
+            break;
+        case CtrlX:
+            Recortar();
+            break;
+        default:
+            break;
+    }
+}
+
+void ModeloPergunta::Copiar() {
+    if (!Capturando() && Inicio() != Fim() && vista_ != nullptr) {
+        vista_->ParaAreaDeTransferencia(std::u16string_view(texto_).substr(Inicio(), Fim() - Inicio()));
+    }
+}
+
+void ModeloPergunta::Recortar() {
+    Lote lote(*this);
+    if (!Capturando() && !travada_) {
+        Copiar();
+        Trocar(Inicio(), Fim(), {});
+    }
+}
+
+void ModeloPergunta::Colar() {
+    if (vista_ != nullptr && !travada_) {
+        Inserir(vista_->AreaDeTransferencia());
+    }
 }
 
 void ModeloPergunta::Inserir(std::u16string_view texto) {

@@ -37,6 +37,9 @@ public:
         // After every change, once per edit however many steps it took.
         virtual void Mostrar(const ModeloPergunta& caixa) = 0;
         virtual void Focar() = 0;
+        // The platform's clipboard.
+        [[nodiscard]] virtual std::u16string AreaDeTransferencia() = 0;
+        virtual void ParaAreaDeTransferencia(std::u16string_view texto) = 0;
     };
 
     // `maximo` code units at most can be typed or inserted (0: no limit).
@@ -62,10 +65,9 @@ public:
 
     // One keystroke: a character, Backspace or Enter, or another control
     // code; a keystroke of several characters is typed text (Inserir). The
-    // filter sees it first. Returns the control code the filter
-    // let through that the box does not apply itself (Ctrl+C, Ctrl+V, Ctrl+X,
-    // Ctrl+A...), for the platform to give it its usual meaning; 0 otherwise.
-    char16_t Teclar(toolkit::Tecla tecla);
+    // filter sees it first; what it lets through the box applies, Ctrl+A,
+    // Ctrl+C, Ctrl+V and Ctrl+X with their usual meaning.
+    void Teclar(toolkit::Tecla tecla);
     // Text typed, pasted, dropped, dictated or composed, at the selection:
     // one keystroke for the filter per character, a line break an Enter.
     // Other control characters and lone surrogates are dropped; what passes
@@ -79,6 +81,11 @@ public:
     void ApagarAFrente();
     // A cut, or a deletion of a range the platform chose (a word at once).
     void ApagarIntervalo(std::size_t inicio, std::size_t fim);
+    // The clipboard, by the platform's own shortcuts and menus. During a
+    // capture nothing is copied or cut: the box shows the invocation.
+    void Copiar();
+    void Recortar();
+    void Colar();
     // A caret move or selection the platform reports; a position inside a
     // character goes to its nearer edge in the direction the caret moved.
     void Selecionar(std::size_t ancora, std::size_t cursor);
@@ -96,7 +103,9 @@ private:
 
     // The filter, then the box applies what came through; `cabe` turns
     // false once a character no longer fits under the limit.
-    char16_t Aplicar(toolkit::Tecla tecla, bool& cabe);
+    void Aplicar(toolkit::Tecla tecla, bool& cabe);
+    // What a control code the filter let through does.
+    void Comando(char16_t codigo);
     void ApagarAtras();
     void Trocar(std::size_t inicio, std::size_t fim, std::u16string_view unidades);
 

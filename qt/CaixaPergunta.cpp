@@ -20,10 +20,6 @@ namespace {
 using qt::ParaQString;
 using qt::ParaU16;
 
-constexpr char16_t CtrlA = 1;
-constexpr char16_t CtrlC = 3;
-constexpr char16_t CtrlV = 0x16;
-constexpr char16_t CtrlX = 0x18;
 constexpr char16_t Escape = 27;
 
 }  // namespace
@@ -72,13 +68,13 @@ void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
     evento->accept();  // Escape, swallowed or not, goes no further: the window has no cancel button
     const toolkit::Tecla tecla = TeclaDoEvento(*evento);
     if (!tecla.empty()) {
-        Comando(modelo_.Teclar(tecla));
+        modelo_.Teclar(tecla);
     } else if (evento->matches(QKeySequence::Paste)) {
-        Comando(CtrlV);
+        modelo_.Colar();
     } else if (evento->matches(QKeySequence::Cut)) {
-        Comando(CtrlX);
+        modelo_.Recortar();
     } else if (evento->matches(QKeySequence::Copy)) {
-        Comando(CtrlC);
+        modelo_.Copiar();
     } else if (evento->key() == Qt::Key_Delete && evento->modifiers() == Qt::NoModifier) {
         modelo_.ApagarAFrente();
     } else if (evento->matches(QKeySequence::DeleteStartOfWord) ||
@@ -128,15 +124,14 @@ void CaixaPergunta::contextMenuEvent(QContextMenuEvent* evento) {
     QMenu menu(this);
     const bool selecionado = modelo_.Inicio() != modelo_.Fim();
     const bool editavel = !modelo_.Travada();
-    menu.addAction(QStringLiteral("Recor&tar"), this, &CaixaPergunta::Recortar)
-        ->setEnabled(selecionado && editavel);
-    menu.addAction(QStringLiteral("&Copiar"), this, &CaixaPergunta::Copiar)->setEnabled(selecionado);
-    menu.addAction(QStringLiteral("C&olar"), this, [this] { Comando(CtrlV); })->setEnabled(editavel);
-    menu.addAction(QStringLiteral("&Excluir"), this,
-                   [this] { modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim()); })
+    auto* m = &modelo_;
+    menu.addAction(QStringLiteral("Recor&tar"), [m] { m->Recortar(); })->setEnabled(selecionado && editavel);
+    menu.addAction(QStringLiteral("&Copiar"), [m] { m->Copiar(); })->setEnabled(selecionado);
+    menu.addAction(QStringLiteral("C&olar"), [m] { m->Colar(); })->setEnabled(editavel);
+    menu.addAction(QStringLiteral("&Excluir"), [m] { m->ApagarIntervalo(m->Inicio(), m->Fim()); })
         ->setEnabled(selecionado && editavel);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Selecionar &tudo"), this, [this] { Comando(CtrlA); });
+    menu.addAction(QStringLiteral("Selecionar &tudo"), [m] { m->Selecionar(0, m->Texto().size()); });
     menu.exec(evento->globalPos());
 }
 
@@ -208,39 +203,12 @@ void CaixaPergunta::RelatarSelecao() {
     modelo_.Selecionar(static_cast<std::size_t>(ancora), static_cast<std::size_t>(cursor));
 }
 
-void CaixaPergunta::Comando(char16_t codigo) {
-    switch (codigo) {
-        case CtrlA:
-            modelo_.Selecionar(0, modelo_.Texto().size());
-            break;
-        case CtrlC:
-            Copiar();
-            break;
-        case CtrlX:
-            Recortar();
-            break;
-        case CtrlV:
-            if (!modelo_.Travada()) {
-                modelo_.Inserir(ParaU16(QGuiApplication::clipboard()->text()));
-            }
-            break;
-        default:
-            break;  // no history: Ctrl+Z and Ctrl+Y undo nothing
-    }
+std::u16string CaixaPergunta::AreaDeTransferencia() {
+    return ParaU16(QGuiApplication::clipboard()->text());
 }
 
-void CaixaPergunta::Copiar() {
-    if (!modelo_.Capturando() && modelo_.Inicio() != modelo_.Fim()) {
-        QGuiApplication::clipboard()->setText(ParaQString(
-            std::u16string_view(modelo_.Texto()).substr(modelo_.Inicio(), modelo_.Fim() - modelo_.Inicio())));
-    }
-}
-
-void CaixaPergunta::Recortar() {
-    if (!modelo_.Capturando() && !modelo_.Travada()) {
-        Copiar();
-        modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
-    }
+void CaixaPergunta::ParaAreaDeTransferencia(std::u16string_view texto) {
+    QGuiApplication::clipboard()->setText(ParaQString(texto));
 }
 
 }  // namespace morvantis

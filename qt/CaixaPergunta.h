@@ -38,13 +38,11 @@ protected:
 private:
     void Mostrar(const janelas::ModeloPergunta& modelo) override;
     void Focar() override;
+    std::u16string AreaDeTransferencia() override;
+    void ParaAreaDeTransferencia(std::u16string_view texto) override;
 
     // What the widget did to its caret or selection, told to the model.
     void RelatarSelecao();
-    // The usual meaning of a control code the filter let through.
-    void Comando(char16_t codigo);
-    void Copiar();
-    void Recortar();
 
     janelas::ModeloPergunta& modelo_;
     bool espelhando_ = false;

@@ -11,35 +11,12 @@ namespace morvantis::win32 {
 
 namespace {
 
-// The Ctrl+letters the box hands back, and the message that gives each its
-// usual meaning (select all, copy, paste, cut); Ctrl+Z is not among them:
-// the box keeps no history.
-constexpr struct {
-    char16_t codigo;
-    UINT msg;
-    LPARAM lp;
-} Atalhos[] = {{0x01, EM_SETSEL, -1}, {0x03, WM_COPY, 0}, {0x16, WM_PASTE, 0}, {0x18, WM_CUT, 0}};
-
 constexpr LPARAM Resultado = GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE;
 
 // After these the EDIT may have moved its caret or selection on its own.
 bool MoveOCursor(UINT msg) {
     return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) ||
            msg == WM_TIMER || msg == EM_SETSEL;
-}
-
-std::u16string DaAreaDeTransferencia(HWND dono) {
-    std::u16string texto;
-    if (OpenClipboard(dono) != FALSE) {
-        HANDLE dados = GetClipboardData(CF_UNICODETEXT);
-        if (const auto* unidades = static_cast<const char16_t*>(dados ? GlobalLock(dados) : nullptr)) {
-            const std::u16string_view tudo(unidades, GlobalSize(dados) / sizeof(char16_t));
-            texto = tudo.substr(0, tudo.find(u'\0'));
-            GlobalUnlock(dados);
-        }
-        CloseClipboard();
-    }
-    return texto;
 }
 
 std::u16string ResultadoDaComposicao(HWND caixa) {
@@ -96,7 +73,7 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
                 std::u16string tecla;
                 texto::Acrescentar(tecla, static_cast<char32_t>(wp));
                 alta_ = 0;
-                Teclar(tecla);
+                modelo_.Teclar(tecla);
             }
             return wp == UNICODE_NOCHAR ? TRUE : FALSE;
         case WM_DEADCHAR:  // the next WM_CHAR brings the accent composed
@@ -116,14 +93,13 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_PASTE:
-            modelo_.Inserir(DaAreaDeTransferencia(caixa_));
+            modelo_.Colar();
             return 0;
         case WM_CUT:
-            // During a capture the box shows the invocation: nothing is cut.
-            if (!modelo_.Capturando()) {
-                Original(WM_COPY, 0, 0);
-                modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
-            }
+            modelo_.Recortar();
+            return 0;
+        case WM_COPY:
+            modelo_.Copiar();
             return 0;
         case WM_CLEAR:
             modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
@@ -179,16 +155,8 @@ void CaixaPergunta::Unidade(char16_t unidade) {
     }
     // The box drops a low half that comes alone.
     const char16_t alta = std::exchange(alta_, 0);
-    Teclar(texto::EhBaixo(unidade) && alta != 0 ? std::u16string{alta, unidade} : std::u16string(1, unidade));
-}
-
-void CaixaPergunta::Teclar(const std::u16string& tecla) {
-    const char16_t codigo = modelo_.Teclar(tecla);
-    for (const auto& atalho : Atalhos) {
-        if (atalho.codigo == codigo) {
-            Tratar(atalho.msg, 0, atalho.lp);
-        }
-    }
+    modelo_.Teclar(texto::EhBaixo(unidade) && alta != 0 ? std::u16string{alta, unidade}
+                                                        : std::u16string(1, unidade));
 }
 
 std::pair<DWORD, DWORD> CaixaPergunta::Selecao() {
@@ -228,6 +196,37 @@ void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& caixa) {
 
 void CaixaPergunta::Focar() {
     ::SetFocus(caixa_);
+}
+
+std::u16string CaixaPergunta::AreaDeTransferencia() {
+    std::u16string texto;
+    if (OpenClipboard(caixa_) != FALSE) {
+        HANDLE dados = GetClipboardData(CF_UNICODETEXT);
+        if (const auto* unidades = static_cast<const char16_t*>(dados ? GlobalLock(dados) : nullptr)) {
+            const std::u16string_view tudo(unidades, GlobalSize(dados) / sizeof(char16_t));
+            texto = tudo.substr(0, tudo.find(u'\0'));
+            GlobalUnlock(dados);
+        }
+        CloseClipboard();
+    }
+    return texto;
+}
+
+void CaixaPergunta::ParaAreaDeTransferencia(std::u16string_view texto) {
+    if (OpenClipboard(caixa_) == FALSE) {
+        return;
+    }
+    EmptyClipboard();
+    if (HGLOBAL dados = GlobalAlloc(GMEM_MOVEABLE, (texto.size() + 1) * sizeof(char16_t))) {
+        auto* unidades = static_cast<char16_t*>(GlobalLock(dados));
+        texto.copy(unidades, texto.size());
+        unidades[texto.size()] = u'\0';
+        GlobalUnlock(dados);
+        if (SetClipboardData(CF_UNICODETEXT, dados) == nullptr) {
+            GlobalFree(dados);
+        }
+    }
+    CloseClipboard();
 }
 
 }  // namespace morvantis::win32

@@ -40,11 +40,11 @@ private:
 
     void Mostrar(const janelas::ModeloPergunta& caixa) override;
     void Focar() override;
+    std::u16string AreaDeTransferencia() override;
+    void ParaAreaDeTransferencia(std::u16string_view texto) override;
 
     // One UTF-16 unit as WM_CHAR brings it.
     void Unidade(char16_t unidade);
-    // One keystroke; then the Ctrl+letter the box hands back, if any.
-    void Teclar(const std::u16string& tecla);
     // The EDIT's selection, its ends in order.
     [[nodiscard]] std::pair<DWORD, DWORD> Selecao();
     // Where the EDIT has moved its caret or selection, to the box.

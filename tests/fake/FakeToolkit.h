@@ -63,9 +63,12 @@ public:
 
     void Mostrar(const janelas::ModeloPergunta&) override { ++shown; }
     void Focar() override { focus_.owner = name_; }
+    std::u16string AreaDeTransferencia() override { return clipboard; }
+    void ParaAreaDeTransferencia(std::u16string_view texto) override { clipboard = texto; }
 
     janelas::ModeloPergunta box;
     int shown = 0;
+    std::u16string clipboard;
 
 private:
     std::string name_;
@@ -77,7 +80,7 @@ inline void Type(janelas::ModeloPergunta& box, std::u32string_view keys) {
     for (const char32_t key : keys) {
         toolkit::Tecla tecla;
         texto::Acrescentar(tecla, key);
-        (void)box.Teclar(tecla);
+        box.Teclar(tecla);
     }
 }
 

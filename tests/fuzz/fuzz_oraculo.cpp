@@ -376,16 +376,13 @@ private:
 
     // One keystroke through the model, and what the rules say it does.
     void Teclar(std::u16string_view tecla) {
-        const char16_t devolvida = Caixa().Teclar(std::u16string(tecla));
+        Caixa().Teclar(std::u16string(tecla));
         const std::u16string limpa = Limpo(tecla);
-        if (limpa.empty()) {
-            EXIGIR(devolvida == 0);
-        } else if (Caracteres(limpa).size() > 1 && !EhQuebra(limpa)) {
-            EXIGIR(devolvida == 0);
+        if (Caracteres(limpa).size() > 1 && !EhQuebra(limpa)) {
             Referenciar(limpa);  // several characters at once are typed text
-        } else {
+        } else if (!limpa.empty()) {
             bool cabe = true;
-            EXIGIR(devolvida == Aplicar(EhQuebra(limpa) ? u"\r" : limpa, cabe));
+            Aplicar(EhQuebra(limpa) ? u"\r" : limpa, cabe);
         }
         r_.Assentar();
     }
@@ -423,20 +420,19 @@ private:
         }
     }
 
-    // The filter, then the box, as the rules have them. Returns the control
-    // code left for the platform.
-    char16_t Aplicar(std::u16string_view tecla, bool& cabe) {
+    // The filter, then the box, as the rules have them.
+    void Aplicar(std::u16string_view tecla, bool& cabe) {
         if (tecla == u";" && SoEspacos(r_.caixa)) {
             if (!r_.usado) {
                 r_.modo = r_.usado = true;
                 r_.invocacao = oraculo_.Estado().Invocacao;
                 EXIGIR(!r_.invocacao.empty());
             }
-            return 0;
+            return;
         }
         if (tecla == u"\r") {
             r_.modo = false;
-            return 0;
+            return;
         }
         if (r_.modo) {
             if (tecla == u"\b") {
@@ -444,27 +440,41 @@ private:
             } else {
                 Capturar(tecla);
             }
-            return 0;
+            return;
         }
-        if (r_.travada) {
-            return 0;
-        }
-        if (tecla == u"\b") {
+        if (tecla == u"\x01") {  // Ctrl+A
+            r_.ancora = 0;
+            r_.cursor = r_.caixa.size();
+        } else if (tecla == u"\x03") {  // Ctrl+C
+            Copiado();
+        } else if (tecla == u"\x18" && !r_.travada) {  // Ctrl+X
+            Copiado();
+            r_.Trocar(r_.Inicio(), r_.Fim(), {});
+        } else if (tecla == u"\x16" && !r_.travada) {  // Ctrl+V
+            const std::u16string colado = w_.pergunta.clipboard;
+            Referenciar(colado);
+        } else if (r_.travada || (EhControle(tecla) && tecla != u"\b")) {
+            return;
+        } else if (tecla == u"\b") {
             if (r_.Inicio() == r_.Fim() && r_.cursor > 0) {
                 r_.Trocar(grafemas::Fronteira(r_.caixa, r_.cursor - 1, false), r_.cursor, {});
             } else {
                 r_.Trocar(r_.Inicio(), r_.Fim(), {});
             }
-            return 0;
+        } else {
+            cabe = cabe && r_.caixa.size() - (r_.Fim() - r_.Inicio()) + tecla.size() <= Limite;
+            if (cabe) {
+                r_.Trocar(r_.Inicio(), r_.Fim(), tecla);
+            }
         }
-        if (EhControle(tecla)) {
-            return tecla[0];
+    }
+
+    // What a copy put on the clipboard, outside a capture.
+    void Copiado() {
+        if (r_.Inicio() != r_.Fim()) {
+            copiado_ = r_.caixa.substr(r_.Inicio(), r_.Fim() - r_.Inicio());
         }
-        cabe = cabe && r_.caixa.size() - (r_.Fim() - r_.Inicio()) + tecla.size() <= Limite;
-        if (cabe) {
-            r_.Trocar(r_.Inicio(), r_.Fim(), tecla);
-        }
-        return 0;
+        EXIGIR(w_.pergunta.clipboard == copiado_);
     }
 
     void Capturar(std::u16string_view tecla) {
@@ -601,6 +611,7 @@ private:
     Module1 modulo_{gerador_};
     Oraculo oraculo_{w_.Controls(), modulo_};
     Referencia r_;
+    std::u16string copiado_;
 };
 
 }  // namespace
