@@ -182,6 +182,18 @@ struct Janela {
         return nullptr;
     }
     [[nodiscard]] constexpr Fonte FonteDe(const Controle& c) const { return c.fonte.value_or(fonte); }
+
+    // The control that takes the focus when the window shows: the first in
+    // tab order that can take it and, as `habilitado` says, is enabled now.
+    template <typename Habilitado>
+    [[nodiscard]] const Controle* PrimeiroFocavel(Habilitado habilitado) const {
+        for (const Controle& c : controles) {
+            if (c.TomaFoco() && habilitado(c)) {
+                return &c;
+            }
+        }
+        return nullptr;
+    }
 };
 
 inline constexpr int MolduraPixels = 3;

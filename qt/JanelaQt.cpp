@@ -226,7 +226,6 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
     janela_->setFont(ParaQFont(descricao.fonte));
     QWidget* cliente = janela_->Cliente();
     QWidget* anterior = nullptr;
-    QWidget* primeiro = nullptr;
     for (const Controle& c : descricao.controles) {
         const std::string nome(c.nome);
         QWidget* focavel = nullptr;
@@ -273,12 +272,9 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
             QWidget::setTabOrder(anterior, focavel);
         }
         anterior = focavel;
-        if (primeiro == nullptr && c.habilitado) {
-            primeiro = focavel;
-        }
     }
-    if (primeiro != nullptr) {
-        primeiro->setFocus(Qt::OtherFocusReason);
+    if (const Controle* primeiro = descricao.PrimeiroFocavel([](const Controle& c) { return c.habilitado; })) {
+        Widget<QWidget>(primeiro->nome).setFocus(Qt::OtherFocusReason);
     }
 }
 
