@@ -24,8 +24,10 @@ std::size_t InicioDoUltimo(std::u16string_view s) {
 }
 
 std::size_t Fronteira(std::u16string_view s, std::size_t posicao, bool paraFrente) {
-    if (posicao >= s.size()) {
-        return s.size();
+    // Both ends are always edges: the common caret, at the end, costs
+    // nothing.
+    if (posicao == 0 || posicao >= s.size()) {
+        return std::min(posicao, s.size());
     }
     const std::vector<std::size_t> inicios = Inicios(s);
     const auto depois = std::upper_bound(inicios.begin(), inicios.end(), posicao);

@@ -7,6 +7,17 @@
 
 namespace morvantis::grafemas {
 
+namespace {
+
+// Two printable ASCII characters are always two characters: none of them
+// extends, joins or prefixes another. Most of what is typed is such pairs,
+// and they need not ask utf8proc; a cluster's state starts afresh after one.
+bool Ascii(utf8proc_int32_t a, utf8proc_int32_t b) {
+    return a >= 0x20 && a < 0x7F && b >= 0x20 && b < 0x7F;
+}
+
+}  // namespace
+
 std::vector<std::size_t> Inicios(std::u16string_view s) {
     std::vector<std::size_t> inicios;
     utf8proc_int32_t estado = 0;
@@ -27,7 +38,14 @@ std::vector<std::size_t> Inicios(std::u16string_view s) {
             estado = 0;
             continue;
         }
-        if (anterior < 0 || utf8proc_grapheme_break_stateful(anterior, cp, &estado)) {
+        bool quebra = anterior < 0;
+        if (!quebra && Ascii(anterior, cp)) {
+            quebra = true;
+            estado = 0;
+        } else if (!quebra) {
+            quebra = utf8proc_grapheme_break_stateful(anterior, cp, &estado);
+        }
+        if (quebra) {
             inicios.push_back(inicio);
         }
         anterior = cp;
