@@ -219,6 +219,30 @@ TEST_F(Hostile, CharactersOutsideLatin1AndTheSixteenBitRangeAreOneKeystrokeAndNe
     EXPECT_TRUE(State().Resposta.empty());
 }
 
+TEST_F(Hostile, AJoinedEmojiIsOneLetterAndOneBackspaceHoweverItArrives) {
+    const QString familia = QStringLiteral("👨\u200D👩\u200D👧");
+    Type(QStringLiteral(";Q"));
+    for (const uint c : familia.toUcs4()) {  // a key press a code point, as an X keyboard map sends them
+        const char32_t cp = c;
+        Press(QString::fromUcs4(&cp, 1));
+    }
+    Commit(box, familia);  // an emoji picker's commit
+    EXPECT_EQ(Box(), Phrase1.substr(0, 3)) << "one letter of the phrase each";
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(QString::fromStdU16String(State().Resposta), QStringLiteral("Q") + familia);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(State().Resposta, u"Q") << "each Backspace took the whole family";
+    EXPECT_EQ(Box(), Phrase1.substr(0, 1));
+
+    // In the open, a commit goes where the caret is, not at the end.
+    Key(Qt::Key_Return);
+    Type(QStringLiteral(" vai chover?"));
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Right);
+    Commit(box, QStringLiteral(" hoje"));
+    EXPECT_EQ(Box(), Phrase1.substr(0, 1) + u" hoje vai chover?");
+}
+
 TEST_F(Hostile, TenThousandQueuedKeysAllReachTheCaptureBeforeTheNextTick) {
     // An empty question: its reply is being typed out, the box is blank and
     // locked, and ";" still starts a capture that lengthens the reply.
