@@ -499,6 +499,8 @@ std::vector<Meta> Metas(const std::map<std::string, Resumo>& r) {
         {"keystroke_us", "< 200", m("keystroke_us") < 200.0},
         {"keystroke_secret_us", "< 200", m("keystroke_secret_us") < 200.0},
         {"idle_cpu_ticks", "0", m("idle_cpu_ticks") == 0.0},
+        {"paste_1mb_open_ms", "< 1000", m("paste_1mb_open_ms") < 1000.0},
+        {"paste_1mb_capture_ms", "< 1000", m("paste_1mb_capture_ms") < 1000.0},
     };
 }
 
@@ -517,7 +519,9 @@ const char* const Ordem[] = {"start_ms",
                              "keystroke_secret_paint_us",
                              "baseline_keystroke_paint_us",
                              "idle_cpu_ticks",
-                             "idle_cpu_ms"};
+                             "idle_cpu_ms",
+                             "paste_1mb_open_ms",
+                             "paste_1mb_capture_ms"};
 
 void Imprimir(const std::map<std::string, Resumo>& r, const std::vector<Meta>& metas, int corridas) {
     std::printf("\n%-28s %10s %10s %10s   %s   (%d runs)\n", "figure", "median", "min", "max", "target",
