@@ -143,7 +143,8 @@ QPlainTextEdit* NovaArea(QWidget* pai, const janelas::Janela& janela, const Cont
 
 QString Recurso(janelas::Figura figura) {
     const std::string_view arquivo = janelas::ArquivoFigura(figura);
-    return QStringLiteral(":/assets/") + QString::fromUtf8(arquivo.data(), static_cast<qsizetype>(arquivo.size()));
+    return QStringLiteral(":/assets/") +
+           QString::fromUtf8(arquivo.data(), static_cast<qsizetype>(arquivo.size()));
 }
 
 // A picture shown unscaled, the control sized to it, with no border.

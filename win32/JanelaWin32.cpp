@@ -30,8 +30,9 @@ std::wstring Recurso(janelas::Figura figura) {
 // fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
 HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     const std::wstring nome = Recurso(figura);
-    auto* original =
-        !nome.empty() ? static_cast<HBITMAP>(LoadImageW(instancia, nome.c_str(), IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+    auto* original = !nome.empty()
+                         ? static_cast<HBITMAP>(LoadImageW(instancia, nome.c_str(), IMAGE_BITMAP, 0, 0, 0))
+                         : nullptr;
     if (original == nullptr || dpi == USER_DEFAULT_SCREEN_DPI) {
         return original;
     }
