@@ -72,7 +72,8 @@ clean:
 # --- The browser build (web/) ------------------------------------------------
 # `make web`: the static site in build-web/, built by Debian's Emscripten.
 # `make web-test`: the page played in Debian's chromium (tests/web/).
-# `make bench-web`: its load time, size and reveal pace (docs/performance.md).
+# `make bench-web`: a slow phone's first load, the reveal under a slow CPU,
+# axe-core and npm's Lighthouse against Debian's chromium (docs/performance.md).
 .PHONY: web web-deps web-test bench-web
 web-deps:
 	@tools/install-deps web
@@ -89,8 +90,11 @@ WEB_TESTS := $(wildcard tests/web/*.test.mjs)
 web-test: web tests/web/node_modules/.package-lock.json
 	@node --test $(WEB_TESTS)
 
-bench-web: web tests/web/node_modules/.package-lock.json
-	@node bench/web.mjs --out $(BUILD_DIR)/bench/web.json
+bench/node_modules/.package-lock.json: bench/package-lock.json
+	@cd bench && npm ci --no-audit --no-fund --loglevel=error
+
+bench-web: web tests/web/node_modules/.package-lock.json bench/node_modules/.package-lock.json
+	@CHROME_PATH=$${CHROME_PATH:-/usr/bin/chromium} node bench/web.mjs --out $(BUILD_DIR)/bench/web.json
 
 # Morvantis.exe for Windows, cross-built on Debian with MinGW-w64 and tested
 # under Wine: `make windows` leaves Morvantis.exe, the portable zip and the

@@ -51,14 +51,24 @@ consteval Tamanho TwipsCliente(int largura, int altura) {
     return {Pixels(largura), Pixels(altura)};
 }
 
-// The desktop's named colours, by their index among the system colours.
+// The desktop's named colours, by their index among the system colours:
+// those the windows name, then the desktop, a box's ground and the 3-D
+// colours of frames and buttons, which a toolkit drawing the classic look
+// itself needs.
 enum class CorSistema : std::uint8_t {
+    AreaDeTrabalho = 1,
+    FundoJanela = 5,
     TextoMenu = 7,
     TextoJanela = 8,
     TextoTituloAtivo = 9,
     BordaAtiva = 10,
     TextoRealce = 14,
+    FaceBotao = 15,
+    SombraBotao = 16,
     TextoBotao = 18,
+    RealceBotao = 20,
+    SombraEscura3D = 21,
+    Luz3D = 22,
 };
 
 struct Rgb {
@@ -74,10 +84,20 @@ struct Rgb {
 // whatever the desktop's theme).
 constexpr Rgb ValorClassico(CorSistema cor) {
     switch (cor) {
+        case CorSistema::AreaDeTrabalho:
+            return {0, 128, 128};
         case CorSistema::BordaAtiva:
+        case CorSistema::FaceBotao:
+        case CorSistema::Luz3D:
             return {212, 208, 200};
+        case CorSistema::SombraBotao:
+            return {128, 128, 128};
+        case CorSistema::SombraEscura3D:
+            return {64, 64, 64};
+        case CorSistema::FundoJanela:
         case CorSistema::TextoTituloAtivo:
         case CorSistema::TextoRealce:
+        case CorSistema::RealceBotao:
             return {255, 255, 255};
         case CorSistema::TextoMenu:
         case CorSistema::TextoJanela:
@@ -193,6 +213,19 @@ struct Janela {
             }
         }
         return nullptr;
+    }
+
+    // The smallest side of the controls a finger aims at (buttons and
+    // boxes), in pixels.
+    [[nodiscard]] constexpr int MenorAlvo() const {
+        int menor = 0;
+        for (const Controle& c : controles) {
+            if (c.TomaFoco()) {
+                const int lado = c.area.largura < c.area.altura ? c.area.largura : c.area.altura;
+                menor = menor == 0 || lado < menor ? lado : menor;
+            }
+        }
+        return menor;
     }
 };
 

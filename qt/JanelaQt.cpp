@@ -12,6 +12,7 @@
 
 #include "Aparencia.h"
 #include "CaixaPergunta.h"
+#include "Figuras.h"
 #include "QtToolkit.h"
 
 namespace morvantis::qt {
@@ -145,15 +146,9 @@ QPlainTextEdit* NovaArea(QWidget* pai, const janelas::Janela& janela, const Cont
 }
 
 QString Recurso(janelas::Figura figura) {
-    switch (figura) {
-        case janelas::Figura::Pintura:
-            return QStringLiteral(":/assets/painting.bmp");
-        case janelas::Figura::Faixa:
-            return QStringLiteral(":/assets/banner.gif");
-        case janelas::Figura::Nenhuma:
-            break;
-    }
-    return {};
+    const std::string_view arquivo = janelas::ArquivoFigura(figura);
+    return QStringLiteral(":/assets/") +
+           QString::fromUtf8(arquivo.data(), static_cast<qsizetype>(arquivo.size()));
 }
 
 // A picture shown unscaled, the control sized to it, with no border.

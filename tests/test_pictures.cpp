@@ -1,7 +1,8 @@
 // The generated pictures (tools/make-pictures) have details the windows rely
 // on: sizes, a 24-bit grey painting with its drawn frame, a 4-bit icon pair
-// with a mask, a one-frame 64-colour GIF that stays opaque. Read them as Qt
-// will, and the raw headers where Qt hides the detail.
+// with a mask, a one-frame 64-colour GIF that stays opaque, and the page's
+// renderings with the same pixels. Read them as Qt will, and the raw headers
+// where Qt hides the detail.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
+
+#include "Figuras.h"
 
 namespace {
 
@@ -166,6 +169,27 @@ TEST(Banner, IsOneOpaqueFrameWithA64ColourPalette) {
         }
     EXPECT_TRUE(white && red) << "white letters over a red band";
     EXPECT_EQ(img.pixel(0, 0), qRgb(0, 0, 0)) << "black ground";
+}
+
+// The page serves each picture in a format of its own (assets/web/, from the
+// same run of tools/make-pictures): the same size and pixels, opaque.
+TEST(PagePictures, HaveTheDesktopPicturesPixels) {
+    using morvantis::janelas::Figura;
+    for (const Figura figura : {Figura::Pintura, Figura::Faixa}) {
+        const auto arquivo = morvantis::janelas::ArquivoFigura(figura);
+        const auto nome = morvantis::janelas::NomeFigura(figura);
+        const QImage desktop = QImage(asset(QString::fromUtf8(arquivo.data(), qsizetype(arquivo.size()))))
+                                   .convertToFormat(QImage::Format_ARGB32);
+        const QImage pagina =
+            QImage(asset("web/" + QString::fromUtf8(nome.data(), qsizetype(nome.size())) + ".png"))
+                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(desktop.isNull() || pagina.isNull()) << nome;
+        ASSERT_EQ(pagina.size(), desktop.size()) << nome;
+        int diferentes = 0;
+        for (int y = 0; y < desktop.height(); ++y)
+            for (int x = 0; x < desktop.width(); ++x) diferentes += pagina.pixel(x, y) != desktop.pixel(x, y);
+        EXPECT_EQ(diferentes, 0) << nome;
+    }
 }
 
 }  // namespace

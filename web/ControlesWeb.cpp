@@ -2,6 +2,7 @@
 
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,12 +15,30 @@ std::u16string CaixaWeb::Text() const {
     return elemento_["value"].as<std::u16string>();
 }
 
+CaixaWeb::~CaixaWeb() {
+    if (quadro_ != 0) {
+        emscripten_cancel_animation_frame(quadro_);
+    }
+}
+
 // A new text shows from its first line, as the desktop's boxes do; the page
-// would leave the caret, and the view, at its end.
+// would leave the caret at its end. A box without the focus only notes the
+// caret. Scrolling back to the top needs the layout, so it waits for the
+// next frame, once however many texts came before it: a reveal's tick
+// forces no layout.
 void CaixaWeb::SetText(const std::u16string& texto) {
     elemento_.set("value", val(texto));
     elemento_.call<void>("setSelectionRange", 0, 0);
-    elemento_.set("scrollTop", 0);
+    if (quadro_ == 0) {
+        quadro_ = emscripten_request_animation_frame(&CaixaWeb::AoTopo, this);
+    }
+}
+
+int CaixaWeb::AoTopo(double /*agora*/, void* caixa) {
+    auto& c = *static_cast<CaixaWeb*>(caixa);
+    c.quadro_ = 0;
+    c.elemento_.set("scrollTop", 0);
+    return 0;
 }
 
 void CaixaWeb::SetCaret(std::size_t posicao) {
@@ -62,27 +81,30 @@ void TemporizadorWeb::SetEnabled(bool habilitado) {
         }
         return;
     }
-    inicio_ = emscripten_get_now();
-    pulsos_ = 0;
+    ++partida_;
+    compasso_.Iniciar(emscripten_get_now());
     Agendar();
 }
 
 void TemporizadorWeb::Agendar() {
-    const double alvo = inicio_ + static_cast<double>(pulsos_ + 1) * intervaloMs_;
     // Rounded up: the page truncates a timeout to whole milliseconds, and a
     // tick never comes before its time.
-    const double atraso = std::max(0.0, std::ceil(alvo - emscripten_get_now()));
+    const double atraso = std::ceil(compasso_.Espera(emscripten_get_now()));
     pendente_ = emscripten_set_timeout(&TemporizadorWeb::Pulsar, atraso, this);
 }
 
 void TemporizadorWeb::Pulsar(void* temporizador) {
     auto& t = *static_cast<TemporizadorWeb*>(temporizador);
     t.pendente_ = 0;
-    ++t.pulsos_;
-    if (t.handler_) {
-        t.handler_();
+    const std::uint64_t partida = t.partida_;
+    // The handler may stop the timer, or stop and restart it: then the
+    // ticks left of this schedule are not its own any more.
+    for (auto devidos = t.compasso_.Devidos(emscripten_get_now());
+         devidos > 0 && t.ligado_ && t.partida_ == partida; --devidos) {
+        if (t.handler_) {
+            t.handler_();
+        }
     }
-    // The handler may have stopped the timer, or stopped and restarted it.
     if (t.ligado_ && t.pendente_ == 0) {
         t.Agendar();
     }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "Compasso.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::web {
@@ -20,6 +21,9 @@ namespace morvantis::web {
 class CaixaWeb final : public toolkit::TextBox {
 public:
     explicit CaixaWeb(emscripten::val elemento) : elemento_(std::move(elemento)) {}
+    ~CaixaWeb() override;
+    CaixaWeb(const CaixaWeb&) = delete;
+    CaixaWeb& operator=(const CaixaWeb&) = delete;
 
     [[nodiscard]] std::u16string Text() const override;
     void SetText(const std::u16string& texto) override;
@@ -28,7 +32,10 @@ public:
     void SetFocus() override;
 
 private:
+    static int AoTopo(double agora, void* caixa);
+
     emscripten::val elemento_;
+    long quadro_ = 0;
 };
 
 class BotaoWeb final : public toolkit::Button {
@@ -42,14 +49,12 @@ private:
     emscripten::val elemento_;
 };
 
-// Ticks every interval, measured from the moment it was enabled rather than
-// from the previous tick: the page's timers fire a little late each time, and
-// a chain of plain timeouts would stretch a 60-character reveal by that much
-// per tick. A tick found late is followed at once by the next one, each still
-// its own task of the page's event loop.
+// Ticks on the shared schedule (janelas::Compasso): each timeout runs every
+// tick that is due by then, so a page slowed down or busy drawing still
+// types a reveal of n characters in n intervals.
 class TemporizadorWeb final : public toolkit::Timer {
 public:
-    explicit TemporizadorWeb(int intervaloMs) : intervaloMs_(intervaloMs > 0 ? intervaloMs : 1) {}
+    explicit TemporizadorWeb(int intervaloMs) : compasso_(intervaloMs) {}
     ~TemporizadorWeb() override;
     TemporizadorWeb(const TemporizadorWeb&) = delete;
     TemporizadorWeb& operator=(const TemporizadorWeb&) = delete;
@@ -61,11 +66,12 @@ private:
     static void Pulsar(void* temporizador);
     void Agendar();
 
-    double intervaloMs_;
+    janelas::Compasso compasso_;
     std::function<void()> handler_;
     bool ligado_ = false;
-    double inicio_ = 0;
-    std::int64_t pulsos_ = 0;
+    // Counts the starts, so ticks due on a schedule the handler restarted
+    // are not run.
+    std::uint64_t partida_ = 0;
     long pendente_ = 0;
 };
 

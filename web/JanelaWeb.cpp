@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "Figuras.h"
+#include "Geometria.h"
+
 namespace morvantis::web {
 
 namespace {
@@ -52,16 +55,9 @@ void Fonte(val& e, const janelas::Fonte& f) {
     Propriedade(e, "--fonte", Px(f.Pixels()));
 }
 
-const char* Figura(janelas::Figura figura) {
-    switch (figura) {
-        case janelas::Figura::Pintura:
-            return "painting.bmp";
-        case janelas::Figura::Faixa:
-            return "banner.gif";
-        case janelas::Figura::Nenhuma:
-            break;
-    }
-    return "";
+// The page's rendering of a picture (tools/make-pictures).
+std::string Figura(janelas::Figura figura) {
+    return std::string(janelas::NomeFigura(figura)) + ".png";
 }
 
 const char* Classe(janelas::Tipo tipo) {
@@ -142,8 +138,31 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
             aoFechar_ = nullptr;
         }
     });
+    // A finger needs bigger targets: the window grows with the screen.
+    Ouvir(val::global("window"), "resize", [this](const val&) { Escalar(); });
+    largura_ = descricao.cliente.largura + 2 * janelas::MolduraPixels;
+    menorAlvo_ = descricao.MenorAlvo();
+    Escalar();
     Documento()["body"].call<void>("appendChild", dialogo_);
     kit_.Registrar(*this);
+}
+
+// Under a coarse pointer (a touch screen), the window is zoomed, then
+// stretched downwards, until its smallest tap target is 44 px and it still
+// fits across; the style sheet applies it where the window keeps its desktop
+// layout. A fine pointer keeps every pixel where the description puts it.
+void JanelaWeb::Escalar() {
+    const val janela = val::global("window");
+    janelas::Escala escala;
+    if (janela.call<val>("matchMedia", std::string("(any-pointer: coarse)"))["matches"].as<bool>() &&
+        menorAlvo_ > 0) {
+        // A pixel to spare, against rounding into a sideways scroll.
+        const double largura = janela["innerWidth"].as<double>() - 1;
+        escala = janelas::EscalaParaToque(largura_, menorAlvo_, largura);
+    }
+    // Numbers cross as numbers: formatting them here would bring in printf.
+    dialogo_["style"].call<void>("setProperty", std::string("--zoom"), val(escala.x));
+    dialogo_["style"].call<void>("setProperty", std::string("--estica"), val(escala.y / escala.x));
 }
 
 JanelaWeb::~JanelaWeb() {
@@ -199,9 +218,8 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
                 perguntas_.emplace(nome, caixa.get());
                 caixas_.emplace(nome, std::move(caixa));
             }
-            if (!c.nomeAcessivel.empty()) {
-                Atributo(focavel, "aria-label", val(std::u16string(c.nomeAcessivel)));
-            }
+            // A box without a name of its own is named by what it says.
+            Atributo(focavel, "aria-label", val(std::u16string(c.NomeAcessivel())));
             elemento["classList"].call<void>("add", std::string(c.multiLinha ? "area" : "linha-texto"));
             elemento["classList"].call<void>("toggle", std::string("centro"),
                                              c.alinhamento == janelas::Alinhamento::Centro);
@@ -214,7 +232,10 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
         case janelas::Tipo::Imagem:
             elemento = Criar("img");
             elemento.set("alt", std::string());
-            elemento.set("src", std::string(Figura(c.figura)));
+            // Its place kept before the picture arrives: nothing moves then.
+            elemento.set("width", c.area.largura);
+            elemento.set("height", c.area.altura);
+            elemento.set("src", Figura(c.figura));
             break;
         case janelas::Tipo::Linha:
             elemento = Criar("div");
@@ -323,6 +344,28 @@ void JanelaWeb::Fechar() {
     if (aoFechar_) {
         kit_.Depois(std::move(aoFechar_));
         aoFechar_ = nullptr;
+    }
+}
+
+// The classic scheme's colours that the style sheet draws the look with, as
+// custom properties of the page, from the descriptions' one table; and every
+// picture asked for at once, so a window opened later shows its picture
+// from the page's own copy.
+KitWeb::KitWeb() {
+    using janelas::CorSistema;
+    val raiz = Documento()["documentElement"];
+    for (const auto& [nome, cor] :
+         {std::pair{"--area-de-trabalho", CorSistema::AreaDeTrabalho},
+          std::pair{"--fundo-caixa", CorSistema::FundoJanela}, std::pair{"--face", CorSistema::FaceBotao},
+          std::pair{"--luz-3d", CorSistema::Luz3D}, std::pair{"--luz", CorSistema::RealceBotao},
+          std::pair{"--sombra", CorSistema::SombraBotao},
+          std::pair{"--sombra-escura", CorSistema::SombraEscura3D}}) {
+        Propriedade(raiz, nome, Css(janelas::ValorClassico(cor)));
+    }
+    for (const auto figura : {janelas::Figura::Pintura, janelas::Figura::Faixa}) {
+        val imagem = val::global("Image").new_();
+        imagem.set("src", Figura(figura));
+        figuras_.push_back(imagem);
     }
 }
 

@@ -53,6 +53,7 @@ private:
     [[nodiscard]] emscripten::val Elemento(std::string_view nome) const;
     void Ouvir(emscripten::val alvo, const char* tipo, Ouvinte::Acao acao);
     void Focar();
+    void Escalar();
 
     KitWeb& kit_;
     emscripten::val dialogo_;
@@ -66,11 +67,15 @@ private:
     janelas::PorNome<TemporizadorWeb> temporizadores_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
+    double largura_ = 0;
+    int menorAlvo_ = 0;
 };
 
 // The browser side of the windows' boundary.
 class KitWeb final : public janelas::Kit {
 public:
+    KitWeb();
+
     std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
                                                janelas::JanelaViva* dono) override;
     // A timeout of 0: a task of its own, after the running handler.
@@ -86,6 +91,7 @@ public:
 
 private:
     std::vector<JanelaWeb*> janelas_;
+    std::vector<emscripten::val> figuras_;
 };
 
 }  // namespace morvantis::web

@@ -1,12 +1,17 @@
-# Writes the site's service worker (sw.js) from its template: the list of
-# files to cache, and a cache name made from their contents.
+# Writes the site's service worker (sw.js) from its template: the files to
+# cache with the SHA-256 of each, and a cache name made from them all.
 # cmake -DSAIDA=<site> -DMODELO=<sw.js.in> -DARQUIVOS=<a;b;...> -P ServiceWorker.cmake
 set(_resumos "")
 set(ARQUIVOS_JS "")
 foreach(_arquivo IN LISTS ARQUIVOS)
     file(SHA256 "${SAIDA}/${_arquivo}" _resumo)
     string(APPEND _resumos "${_resumo}")
-    string(APPEND ARQUIVOS_JS "  \"./${_arquivo}\",\n")
+    set(_caminho "./${_arquivo}")
+    # The page is asked for by its folder's name.
+    if(_arquivo STREQUAL "index.html")
+        set(_caminho "./")
+    endif()
+    string(APPEND ARQUIVOS_JS "  \"${_caminho}\": \"${_resumo}\",\n")
 endforeach()
 string(SHA256 _total "${_resumos}")
 string(SUBSTRING "${_total}" 0 16 VERSAO_CACHE)

@@ -4,7 +4,9 @@
 
 #include <emscripten/val.h>
 
+#include "Atualizacao.h"
 #include "JanelaWeb.h"
+#include "Janelas.h"
 #include "Programa.h"
 
 int main() {
@@ -15,12 +17,9 @@ int main() {
     static morvantis::Programa programa(kit, gerador);
     programa.Iniciar();
 
-    // Playable offline once loaded; pages served without HTTPS (other than
-    // from localhost) have no service worker, and simply stay online.
-    const val trabalhadores = val::global("navigator")["serviceWorker"];
-    if (!trabalhadores.isUndefined()) {
-        trabalhadores.call<val>("register", std::string("sw.js"));
-    }
+    // Playable offline once loaded, and moved to a new build only at the
+    // entry window.
+    morvantis::web::VigiarAtualizacoes(morvantis::janelas::Entrada.nome);
     // The moment the page is ready to play, for its tests and benchmark.
     val::global("performance").call<val>("mark", std::string("morvantis-pronto"));
     val::global("document")["documentElement"].call<void>("setAttribute", std::string("data-pronto"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "Figuras.h"
 #include "KitWin32.h"
 #include "TextoLargo.h"
 
@@ -17,26 +18,21 @@ using janelas::Tipo;
 constexpr DWORD EstiloJanela = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD EstiloEstendido = WS_EX_CONTROLPARENT;
 
-// The names of the pictures in win32/recursos.rc.
-const wchar_t* Recurso(janelas::Figura figura) {
-    switch (figura) {
-        case janelas::Figura::Pintura:
-            return L"PINTURA";
-        case janelas::Figura::Faixa:
-            return L"FAIXA";
-        case janelas::Figura::Nenhuma:
-            break;
-    }
-    return nullptr;
+// A picture's resource is named after its file (win32/recursos.rc); the
+// lookup ignores case.
+std::wstring Recurso(janelas::Figura figura) {
+    const std::string_view nome = janelas::NomeFigura(figura);
+    return {nome.begin(), nome.end()};
 }
 
 // A picture at the scale of the layout: its own pixels at 96 dpi; on a
 // screen of 2, 3... times that, each of its pixels a sharp square; at a
 // fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
 HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
-    const wchar_t* nome = Recurso(figura);
-    auto* original =
-        nome != nullptr ? static_cast<HBITMAP>(LoadImageW(instancia, nome, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+    const std::wstring nome = Recurso(figura);
+    auto* original = !nome.empty()
+                         ? static_cast<HBITMAP>(LoadImageW(instancia, nome.c_str(), IMAGE_BITMAP, 0, 0, 0))
+                         : nullptr;
     if (original == nullptr || dpi == USER_DEFAULT_SCREEN_DPI) {
         return original;
     }

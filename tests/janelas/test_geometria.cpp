@@ -2,6 +2,7 @@
 
 #include "Compasso.h"
 #include "Geometria.h"
+#include "Janelas.h"
 
 namespace morvantis::janelas {
 namespace {
@@ -31,6 +32,36 @@ TEST(Compasso, LateTicksCatchUpFromTheStartNotFromTheLastTick) {
     EXPECT_EQ(compasso.Devidos(2010.0), 1);
     EXPECT_EQ(compasso.Acordar(2019.9), 1) << "a wake a hair early by our clock still ticks";
     EXPECT_EQ(compasso.Acordar(2035.0), 1) << "and is not ticked again later";
+}
+
+// The windows on a tablet: the smallest target is the question box (19 px)
+// or a button (25 px); each window grows evenly while it fits across, then
+// only downwards, and never leaves a target under 44 px.
+TEST(EscalaParaToque, GrowsEvenlyWhileItFitsThenOnlyDownwards) {
+    struct Caso {
+        const Janela* janela;
+        double tela;
+        Escala esperada;
+    };
+    constexpr int Moldura = 2 * MolduraPixels;
+    for (const Caso c :
+         {Caso{&Entrada, 1024, {44.0 / 25, 44.0 / 25}},   // fits: even
+          Caso{&Entrada, 768, {768.0 / 437, 44.0 / 25}},  // 1 px short across
+          Caso{&Principal, 1024, {1024.0 / 641, 44.0 / 19}}, Caso{&Principal, 820, {820.0 / 641, 44.0 / 19}},
+          Caso{&Sobre, 1180, {44.0 / 25, 44.0 / 25}}}) {
+        const double largura = c.janela->cliente.largura + Moldura;
+        const Escala e = EscalaParaToque(largura, c.janela->MenorAlvo(), c.tela);
+        EXPECT_DOUBLE_EQ(e.x, c.esperada.x) << c.janela->nome << " at " << c.tela;
+        EXPECT_DOUBLE_EQ(e.y, c.esperada.y) << c.janela->nome << " at " << c.tela;
+        EXPECT_LE(largura * e.x, c.tela) << c.janela->nome;
+        EXPECT_GE(c.janela->MenorAlvo() * e.y, 44.0 - 1e-9) << c.janela->nome;
+    }
+    EXPECT_EQ(Principal.MenorAlvo(), 19);
+    EXPECT_EQ(Ajuda.MenorAlvo(), 25);
+    // Targets big enough already: the window keeps its size, or only
+    // shrinks to fit a narrow screen.
+    EXPECT_EQ(EscalaParaToque(400, 50, 1024), (Escala{1.0, 1.0}));
+    EXPECT_EQ(EscalaParaToque(800, 50, 400), (Escala{0.5, 1.0}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The windows as the page shows them: their names for a screen reader, the
-// two layouts, the modal help and about windows, "Sair", the 200-character
-// limit, and a reload with no server once the page has been loaded.
+// layouts (wide screen, tablet, phone) and the frame, the painting's place
+// kept while it loads, the modal help and about windows, "Sair", the
+// 200-character limit, and a reload with no server once the page has been
+// loaded.
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -45,14 +47,54 @@ test("screen readers find the boxes and buttons by their desktop names", async (
     ["button", "Nova pergunta"], ["button", "Sair"]]) {
     assert.ok(await achar(papel, nome), nome);
   }
+  // The help text, read-only, is named by what it says.
+  await digitarNaCaixa(pagina, "<ajuda>");
+  await pagina.click(controle("CmdPergunta"));
+  const texto = await pagina.waitForSelector(`${controle("FrmAjuda")} ${controle("Text1")}`);
+  const no = await pagina.accessibility.snapshot({ root: texto, interestingOnly: false });
+  assert.equal(no.role, "textbox");
+  assert.match(no.name, /^Bem, se você acha .* Divirta-se com seus amigos\./s);
+  await pagina.click(`${controle("FrmAjuda")} ${controle("CmdOK")}`);
   // The entry window is gone, not hidden: one "Sair" is left.
   assert.equal((await pagina.$$(controle("CmdSair"))).length, 1);
   await contexto.close();
 });
 
+// The colours of the screen's pixels at `pontos` ([x, y] in CSS pixels at a
+// device scale of 1).
+async function pixels(pagina, pontos) {
+  const png = await pagina.screenshot({ encoding: "base64" });
+  return pagina.evaluate(async (png, pontos) => {
+    const imagem = new Image();
+    imagem.src = `data:image/png;base64,${png}`;
+    await imagem.decode();
+    const tela = document.createElement("canvas");
+    tela.width = imagem.width;
+    tela.height = imagem.height;
+    const g = tela.getContext("2d");
+    g.drawImage(imagem, 0, 0);
+    return pontos.map(([x, y]) => `rgb(${[...g.getImageData(x, y, 1, 1).data.slice(0, 3)].join(", ")})`);
+  }, png, pontos);
+}
+
 test("on a wide screen every control stands at its place in the window", async () => {
   const { contexto, pagina } = await novaPagina();
   await cadaJanela(pagina, async (janela) => {
+    // The 3-pixel frame: the 3-D light outside and white inside above and
+    // to the left, the dark edge outside and grey inside below and to the
+    // right, the dark edge owning the top-right and bottom-left corners.
+    const { l, t, r, b, cor } = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
+      const q = d.getBoundingClientRect();
+      const raiz = getComputedStyle(document.documentElement);
+      const cor = Object.fromEntries(["--luz-3d", "--luz", "--sombra", "--sombra-escura", "--face"]
+        .map((v) => [v, raiz.getPropertyValue(v).trim()]));
+      return { l: Math.round(q.left), t: Math.round(q.top), r: Math.round(q.right) - 1, b: Math.round(q.bottom) - 1, cor };
+    });
+    const cantos = [[[l, t], "--luz-3d"], [[l + 1, t + 1], "--luz"], [[l + 2, t + 2], "--face"],
+      [[r, t], "--sombra-escura"], [[l, b], "--sombra-escura"], [[r, b], "--sombra-escura"],
+      [[r - 1, t + 1], "--sombra"], [[l + 1, b - 1], "--sombra"], [[r - 1, b - 1], "--sombra"],
+      [[r - 2, b - 2], "--face"], [[r - 2, t + 1], "--luz"], [[l + 1, b - 2], "--luz"]];
+    assert.deepEqual(await pixels(pagina, cantos.map(([p]) => p)), cantos.map(([, v]) => cor[v]), `${janela} frame`);
     const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
       const cliente = d.querySelector(".cliente").getBoundingClientRect();
       return [...d.querySelectorAll(".controle")].flatMap((e) => {
@@ -90,6 +132,65 @@ test("on a phone each window is one column with no sideways scroll and large tap
   });
   await contexto.close();
 });
+
+// A tablet under a finger: the desktop's layout, enlarged until every tap
+// target is 44 px, with no sideways scroll.
+for (const tamanho of [[768, 1024], [1024, 768], [820, 1180]]) {
+  test(`on a ${tamanho.join("x")} touch screen the windows keep their look with 44 px targets`, async () => {
+    const [width, height] = tamanho;
+    const { contexto, pagina } = await novaPagina({ width, height, isMobile: true, hasTouch: true });
+    await cadaJanela(pagina, async (janela) => {
+      const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
+        const cliente = d.querySelector(".cliente").getBoundingClientRect();
+        const controles = [...d.querySelectorAll(".controle")].map((e) => ({ e, r: e.getBoundingClientRect() }));
+        return {
+          largura: Math.max(document.documentElement.scrollWidth, d.getBoundingClientRect().right),
+          pequenos: controles.filter(({ e }) => e.matches(".botao, .linha-texto, textarea"))
+            .filter(({ r }) => r.width < 44 || r.height < 44).map(({ e }) => e.dataset.nome),
+          // The same look: each control across at its place, all scaled alike.
+          escalas: controles.map(({ e, r }) => (r.left - cliente.left) / parseFloat(e.style.getPropertyValue("--x")))
+            .filter(Number.isFinite),
+        };
+      });
+      assert.ok(medida.largura <= width, `${janela} reaches ${medida.largura} px`);
+      assert.deepEqual(medida.pequenos, [], janela);
+      const [menor, maior] = [Math.min(...medida.escalas), Math.max(...medida.escalas)];
+      assert.ok(menor > 1.19 && maior - menor < 0.01, `${janela} scaled ${menor} to ${maior}`);
+    });
+    await contexto.close();
+  });
+}
+
+// The painting arrives last on a slow network; the text and buttons beside
+// and below it are already where they stay.
+for (const [nome, viewport] of [["phone", CELULAR], ["wide screen", undefined]]) {
+  test(`on a ${nome} nothing on the entry window moves when the painting arrives`, async () => {
+    let soltar;
+    const chegou = new Promise((r) => { soltar = r; });
+    const lento = await servir({ mudar: async (caminho) => { if (/^\/painting\./.test(caminho)) await chegou; } });
+    const contexto = await ambiente.navegador.createBrowserContext();
+    const pagina = await contexto.newPage();
+    await pagina.setViewport(viewport ?? { width: 1024, height: 768 });
+    await pagina.evaluateOnNewDocument(() => {
+      window.deslocamentos = [];
+      new PerformanceObserver((l) => window.deslocamentos.push(...l.getEntries().map((e) => e.value)))
+        .observe({ type: "layout-shift", buffered: true });
+    });
+    await pagina.goto(lento.url);
+    await pagina.waitForSelector("html[data-pronto]");
+    const lugares = () => pagina.$$eval(`${controle("FrmEntrada")} .controle`,
+      (es) => es.map((e) => `${e.dataset.nome} ${JSON.stringify(e.getBoundingClientRect())}`));
+    const antes = await lugares();
+    soltar();
+    await pagina.waitForFunction((s) => document.querySelector(s).complete, {}, controle("Image1"));
+    await pagina.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 100))));
+    assert.ok(await pagina.$eval(controle("Image1"), (img) => img.naturalWidth > 0), "the painting");
+    assert.deepEqual(await lugares(), antes);
+    assert.deepEqual(await pagina.evaluate(() => window.deslocamentos), []);
+    await contexto.close();
+    await lento.fechar();
+  });
+}
 
 test("with the soft keyboard open the question box and Perguntar stay in view", async () => {
   const { contexto, pagina } = await novaPagina(CELULAR);

@@ -2,6 +2,7 @@
 // from loopback by node's own http module, and Debian's chromium driven by
 // puppeteer-core (no browser download) with a fresh profile each time.
 
+import { createHash } from "node:crypto";
 import { createServer } from "node:http";
 import { after, before } from "node:test";
 import { mkdtemp, readFile, rm } from "node:fs/promises";
@@ -20,11 +21,17 @@ const TIPOS = {
   ".wasm": "application/wasm",
   ".webmanifest": "application/manifest+json",
   ".png": "image/png",
+  ".webp": "image/webp",
   ".gif": "image/gif",
   ".bmp": "image/bmp",
 };
 
-export async function servir() {
+// Served as the README tells a static host to: the precompressed copy
+// (`.gz` beside the file) to a browser that takes gzip, and every file
+// revalidated (no-cache, with an ETag), as the site's names carry no
+// version. `mudar(caminho, corpo)` may serve other contents (a new build), or
+// take its time (a slow network) and leave them as they are (undefined).
+export async function servir({ mudar } = {}) {
   const servidor = createServer(async (pedido, resposta) => {
     const caminho = decodeURIComponent(new URL(pedido.url, "http://x").pathname);
     const arquivo = path.join(SITE, caminho.endsWith("/") ? caminho + "index.html" : caminho);
@@ -32,9 +39,31 @@ export async function servir() {
       resposta.writeHead(403).end();
       return;
     }
+    const cabecalhos = {
+      "Content-Type": TIPOS[path.extname(arquivo)] ?? "application/octet-stream",
+      "Cache-Control": "no-cache",
+    };
     try {
-      const corpo = await readFile(arquivo);
-      resposta.writeHead(200, { "Content-Type": TIPOS[path.extname(arquivo)] ?? "application/octet-stream" });
+      let corpo = await readFile(arquivo);
+      const mudado = await mudar?.(caminho, corpo);
+      if (mudado !== undefined) {
+        corpo = Buffer.from(mudado);
+      } else if (/\bgzip\b/.test(pedido.headers["accept-encoding"] ?? "")) {
+        try {
+          corpo = await readFile(arquivo + ".gz");
+          cabecalhos["Content-Encoding"] = "gzip";
+          cabecalhos["Vary"] = "Accept-Encoding";
+        } catch {
+          // no precompressed copy: the file as it is
+        }
+      }
+      const etiqueta = `"${createHash("sha256").update(corpo).digest("base64url").slice(0, 16)}"`;
+      cabecalhos["ETag"] = etiqueta;
+      if (pedido.headers["if-none-match"] === etiqueta) {
+        resposta.writeHead(304, cabecalhos).end();
+        return;
+      }
+      resposta.writeHead(200, cabecalhos);
       resposta.end(corpo);
     } catch {
       resposta.writeHead(404).end();
