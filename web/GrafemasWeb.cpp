@@ -10,9 +10,18 @@ static_assert(sizeof(std::size_t) == 4, "the starts are written to the heap as 3
 
 // Reads `n` UTF-16 units at `s` from the heap (a NUL is a unit like any
 // other) and writes where each cluster begins to `inicios`, returning how
-// many. The segmenter would join a lone surrogate to an accent after it, so
-// each one is a cluster of its own and the runs between them are segmented
-// apart.
+// many.
+// - The segmenter would join a lone surrogate to an accent after it, so
+//   each one is a cluster of its own and the runs between them are
+//   segmented apart.
+// - Some engines' segmenters take quadratic time over one long string, so a
+//   long run goes in blocks, never cut inside a surrogate pair. Whether a
+//   cluster ends before a character depends on that character and those
+//   before it only, so every start found in a block holds; its last
+//   cluster may go on past it, and the next block starts there.
+// - Short texts (a keystroke and the character before it, for every key of
+//   a capture) come back again and again, and a segmentation costs
+//   microseconds however short: they are remembered.
 // clang-format off
 EM_JS(std::size_t, morvantis_inicios, (const char16_t* s, std::size_t n, std::size_t* inicios), {
     const unidades = HEAPU16.subarray(s >> 1, (s >> 1) + n);
@@ -21,31 +30,53 @@ EM_JS(std::size_t, morvantis_inicios, (const char16_t* s, std::size_t n, std::si
         partes.push(String.fromCharCode.apply(null, unidades.subarray(i, i + 8192)));
     }
     const texto = partes.join("");
-    if (!Module.morvantisSegmentador) {
-        Module.morvantisSegmentador = new Intl.Segmenter(undefined, {granularity: "grapheme"});
-    }
-    const saida = inicios >> 2;
-    let k = 0;
-    let de = 0;
-    const trecho = (ate) => {
-        if (ate > de) {
-            for (const segmento of Module.morvantisSegmentador.segment(texto.slice(de, ate))) {
-                HEAPU32[saida + k++] = de + segmento.index;
+    const g = Module.morvantisGrafemas || (Module.morvantisGrafemas = {
+        segmentador: new Intl.Segmenter(undefined, {granularity: "grapheme"}), curtos: new Map()});
+    let lista = n <= 16 ? g.curtos.get(texto) : undefined;
+    if (!lista) {
+        lista = [];
+        const trecho = (de, ate) => {
+            for (let bloco = 8192; de < ate;) {
+                let fim = Math.min(ate, de + bloco);
+                if (fim < ate && (unidades[fim - 1] & 0xFC00) === 0xD800) {
+                    fim--;
+                }
+                let ultimo = de;
+                for (const segmento of g.segmentador.segment(texto.slice(de, fim))) {
+                    ultimo = de + segmento.index;
+                    lista.push(ultimo);
+                }
+                if (fim === ate) {
+                    return;
+                }
+                lista.pop();
+                if (ultimo === de) {
+                    bloco *= 2;
+                }
+                de = ultimo;
+            }
+        };
+        let de = 0;
+        for (let i = 0; i < n; i++) {
+            const u = unidades[i];
+            if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && unidades[i + 1] >= 0xDC00 && unidades[i + 1] <= 0xDFFF) {
+                i++;
+            } else if (u >= 0xD800 && u <= 0xDFFF) {
+                trecho(de, i);
+                lista.push(i);
+                de = i + 1;
             }
         }
-    };
-    for (let i = 0; i < n; i++) {
-        const u = unidades[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && unidades[i + 1] >= 0xDC00 && unidades[i + 1] <= 0xDFFF) {
-            i++;
-        } else if (u >= 0xD800 && u <= 0xDFFF) {
-            trecho(i);
-            HEAPU32[saida + k++] = i;
-            de = i + 1;
+        trecho(de, n);
+        if (n <= 16) {
+            if (g.curtos.size >= 4096) {
+                g.curtos.clear();
+            }
+            g.curtos.set(texto, lista);
         }
     }
-    trecho(n);
-    return k;
+    HEAPU32.set(lista, inicios >> 2);
+    return lista.length;
 });
 // clang-format on
 
