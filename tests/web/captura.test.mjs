@@ -88,8 +88,10 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
     await enviar(sessao, ";", olhar, pagina);
     await enviar(sessao, SEGREDO, olhar, pagina);
     const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
+    // Android's keyboards send Enter with key code 229 too.
+    const codigo = nome.startsWith("Android") ? 229 : 13;
     await sessao.send("Input.dispatchKeyEvent", {
-      type: "keyDown", key: "Enter", code: "Enter", windowsVirtualKeyCode: 13, text: "\r" });
+      type: "rawKeyDown", key: "Enter", code: "Enter", windowsVirtualKeyCode: codigo, nativeVirtualKeyCode: codigo });
     await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Enter", code: "Enter" });
 
     // One letter of the phrase per character of the secret, and nothing
@@ -106,36 +108,27 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
   });
 }
 
-test("Backspace takes back a captured character, and a locked box takes no typing", async () => {
+// While the answer is revealed the box is locked, but the page still draws
+// a composition into its input.
+test("a locked box shows nothing composed and takes no typing", async () => {
   const contexto = await ambiente.navegador.createBrowserContext();
   const pagina = await abrir(contexto, ambiente.servidor.url);
   await entrar(pagina);
   const sessao = await cdp(pagina);
-  const apagar = async () => {
-    await sessao.send("Input.dispatchKeyEvent", {
-      type: "rawKeyDown", key: "Backspace", code: "Backspace", windowsVirtualKeyCode: 8 });
-    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Backspace", code: "Backspace" });
-  };
   const caixa = () => pagina.$eval(PERGUNTA, (e) => e.value);
-  for (const c of ";sãx") {
+  for (const c of ";são") {
     await tecla(sessao, c);
   }
-  const tres = await caixa();
-  await apagar();
-  assert.equal(await caixa(), tres.slice(0, 2));
-  await tecla(sessao, "o");
   await pagina.keyboard.press("Enter");
-  // In the open Backspace is the box's own.
-  await sessao.send("Input.insertText", { text: "?!" });
-  await apagar();
-  assert.equal(await caixa(), tres + "?");
+  await sessao.send("Input.insertText", { text: "?" });
+  const pergunta = await caixa();
   await pagina.click("[data-nome=CmdPergunta]");
   await pagina.focus(PERGUNTA);
   await sessao.send("Input.insertText", { text: "abc" });
   await sessao.send("Input.imeSetComposition", { text: "é", selectionStart: 1, selectionEnd: 1 });
-  assert.deepEqual(await textoVisivel(pagina), [tres + "?"]);
+  assert.deepEqual(await textoVisivel(pagina), [pergunta]);
   await sessao.send("Input.insertText", { text: "é" });
-  assert.equal(await caixa(), tres + "?");
+  assert.equal(await caixa(), pergunta);
   await pagina.waitForSelector("[data-nome=CmdNova]:not([disabled])");
   assert.equal(await pagina.$eval("[data-nome=TxtResposta]", (e) => e.value), "são");
   await contexto.close();
