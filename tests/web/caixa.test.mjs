@@ -4,14 +4,14 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { PERGUNTA, abrir, controle, entrar, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, abrir, controle, entrar, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
 
 const ambiente = servidorENavegador();
 
-async function novaPagina() {
+async function novaPagina(viewport) {
   const contexto = await ambiente.navegador.createBrowserContext();
   await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
-  const pagina = await abrir(contexto, ambiente.servidor.url);
+  const pagina = await abrir(contexto, ambiente.servidor.url, viewport);
   await entrar(pagina);
   return { contexto, pagina, sessao: await pagina.createCDPSession() };
 }
@@ -116,12 +116,19 @@ test("a word erased at once is gone from the box, not only from the input", asyn
 // in a capture (the phrase, whole) and in the open (up to its limit).
 const MEGA = "ação 👍 é ".repeat(104858).slice(0, 1 << 20);
 test("a 1 MB paste completes in a capture and in the open", async () => {
-  const { contexto, pagina, sessao } = await novaPagina();
+  const { contexto, pagina, sessao } = await novaPagina(CELULAR);
   await inserir(sessao, ";");
   await colar(pagina, sessao, MEGA);
   const frase = await caixa(pagina);
   assert.deepEqual(await textoVisivel(pagina), [frase]);
   assert.ok(!MEGA.includes(frase), "the box shows the phrase, not the paste");
+  // On a phone the whole phrase is wider than the box: its end shows.
+  const pontas = await pagina.$eval(`${controle("TxtPergunta")} .painel`, (painel) => {
+    const texto = document.createRange();
+    texto.selectNodeContents(painel);
+    return [texto.getBoundingClientRect(), painel.getBoundingClientRect()].map((r) => [r.left, r.right]);
+  });
+  assert.ok(pontas[0][0] < pontas[1][0] && pontas[0][1] <= pontas[1][1], JSON.stringify(pontas));
   await enter(sessao);
   await colar(pagina, sessao, MEGA);
   const texto = await caixa(pagina);

@@ -66,6 +66,18 @@ const CAMINHOS = {
       await olhar();
     }
   },
+  // Some keyboards' insertions cannot be cancelled: the page makes them
+  // itself, then tells.
+  "text the page inserts itself": async (sessao, texto, olhar, pagina) => {
+    for (const c of texto) {
+      await pagina.$eval(PERGUNTA, (e, c) => {
+        e.dispatchEvent(new InputEvent("beforeinput", { inputType: "insertText", data: c, bubbles: true }));
+        e.setRangeText(c, e.selectionStart, e.selectionEnd, "end");
+        e.dispatchEvent(new InputEvent("input", { inputType: "insertText", data: c, bubbles: true }));
+      }, c);
+      await olhar();
+    }
+  },
   paste: async (sessao, texto, olhar, pagina) => {
     await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
     await sessao.send("Input.dispatchKeyEvent", {
