@@ -19,6 +19,9 @@ static_assert(sizeof(std::size_t) == 4, "the starts are written to the heap as 3
 //   cluster ends before a character depends on that character and those
 //   before it only, so every start found in a block holds; its last
 //   cluster may go on past it, and the next block starts there.
+// - A browser without a segmenter (Firefox before 125, Safari before 14.1)
+//   counts code points: the box still types, and only a character made of
+//   several comes apart.
 // - Short texts (a keystroke and the character before it, for every key of
 //   a capture) come back again and again, and a segmentation costs
 //   microseconds however short: they are remembered.
@@ -30,8 +33,19 @@ EM_JS(std::size_t, morvantis_inicios, (const char16_t* s, std::size_t n, std::si
         partes.push(String.fromCharCode.apply(null, unidades.subarray(i, i + 8192)));
     }
     const texto = partes.join("");
+    const pontos = (t) => {
+        const r = [];
+        let i = 0;
+        for (const c of t) {
+            r.push({index: i});
+            i += c.length;
+        }
+        return r;
+    };
     const g = Module.morvantisGrafemas || (Module.morvantisGrafemas = {
-        segmentador: new Intl.Segmenter(undefined, {granularity: "grapheme"}), curtos: new Map()});
+        segmentador: typeof Intl.Segmenter === "function" ? new Intl.Segmenter(undefined, {granularity: "grapheme"})
+                                                          : {segment: pontos},
+        curtos: new Map()});
     let lista = n <= 16 ? g.curtos.get(texto) : undefined;
     if (!lista) {
         lista = [];
