@@ -60,6 +60,7 @@ void CaixaPergunta::AoAntesDeInserir(const val& evento) {
     if (compondo_ || tipo == u"insertCompositionText") {
         return;  // replayed when the composition ends
     }
+    recusado_ = apagarComoBackspace_ = false;
     LerSelecao();
     const val faixa = evento.call<val>("getTargetRanges")[0];
     if (!faixa.isUndefined()) {
@@ -85,7 +86,6 @@ void CaixaPergunta::AoAntesDeInserir(const val& evento) {
     } else if (apaga) {
         // A word or a line at once: an input's listeners are told no range,
         // so the page erases it and the `input` that follows replays it.
-        apagarComoBackspace_ = false;
         return;
     }
     // Anything else (undo, redo) is refused: the input's history holds what
@@ -99,7 +99,6 @@ void CaixaPergunta::AoInserir() {
     } else if (!compondo_) {
         Refazer(apagarComoBackspace_);
     }
-    recusado_ = apagarComoBackspace_ = false;
 }
 
 void CaixaPergunta::LerSelecao() {
