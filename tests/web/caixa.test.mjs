@@ -4,17 +4,9 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, PERGUNTA, abrir, controle, entrar, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, controle, noOraculo, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
 
 const ambiente = servidorENavegador();
-
-async function novaPagina(viewport) {
-  const contexto = await ambiente.navegador.createBrowserContext();
-  await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
-  const pagina = await abrir(contexto, ambiente.servidor.url, viewport);
-  await entrar(pagina);
-  return { contexto, pagina, sessao: await pagina.createCDPSession() };
-}
 
 const caixa = (pagina) => pagina.$eval(PERGUNTA, (e) => e.value);
 const inserir = (sessao, texto) => sessao.send("Input.insertText", { text: texto });
@@ -72,7 +64,7 @@ for (const [movimento, mover] of Object.entries(MOVIMENTOS)) {
       continue;  // a drop places itself
     }
     test(`after ${movimento}, ${insercao} lands at the caret`, async () => {
-      const { contexto, pagina, sessao } = await novaPagina();
+      const { contexto, pagina, sessao } = await noOraculo(ambiente);
       const frase = await capturarSim(sessao, pagina, " vai chover?");
       await mover(pagina, sessao);
       await inserirAli(pagina, sessao);
@@ -86,7 +78,7 @@ for (const [movimento, mover] of Object.entries(MOVIMENTOS)) {
 
 // A spelling correction: the page selects the word and asks to replace it.
 test("a replacement replaces its word instead of appending", async () => {
-  const { contexto, pagina, sessao } = await novaPagina();
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
   const frase = await capturarSim(sessao, pagina, " vai chuver amanhã?");
   const cancelado = await pagina.$eval(PERGUNTA, (e) => {
     const inicio = e.value.indexOf("chuver");
@@ -103,7 +95,7 @@ test("a replacement replaces its word instead of appending", async () => {
 // The page tells an input's listeners no range for a word erased at once:
 // it erases it itself, and the box takes that from the input.
 test("a word erased at once is gone from the box, not only from the input", async () => {
-  const { contexto, pagina, sessao } = await novaPagina();
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
   const frase = await capturarSim(sessao, pagina, " vai chover");
   await tecla(sessao, "Backspace", "Backspace", 8, { modifiers: 2 });
   await inserir(sessao, "x");
@@ -116,7 +108,7 @@ test("a word erased at once is gone from the box, not only from the input", asyn
 // in a capture (the phrase, whole) and in the open (up to its limit).
 const MEGA = "ação 👍 é ".repeat(104858).slice(0, 1 << 20);
 test("a 1 MB paste completes in a capture and in the open", async () => {
-  const { contexto, pagina, sessao } = await novaPagina(CELULAR);
+  const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
   await inserir(sessao, ";");
   await colar(pagina, sessao, MEGA);
   const frase = await caixa(pagina);
@@ -161,7 +153,7 @@ const CARACTERES = {
 };
 for (const [nome, digitar] of Object.entries(CARACTERES)) {
   test(`in a capture, ${nome} is one letter, erased whole`, async () => {
-    const { contexto, pagina, sessao } = await novaPagina();
+    const { contexto, pagina, sessao } = await noOraculo(ambiente);
     for (const c of [";", "Q", "Z"]) {
       await inserir(sessao, c);
     }

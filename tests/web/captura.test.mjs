@@ -3,14 +3,13 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, PERGUNTA, abrir, entrar, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
+import { CELULAR, PERGUNTA, noOraculo, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
 
 const SEGREDO = "não é 👍";
 const QUESTAO = " vai chover?";
 
 const ambiente = servidorENavegador();
 
-const cdp = (pagina) => pagina.createCDPSession();
 const tecla = async (sessao, texto) => {
   await sessao.send("Input.dispatchKeyEvent", { type: "keyDown", key: texto, text: texto, unmodifiedText: texto });
   await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: texto });
@@ -89,11 +88,7 @@ const CAMINHOS = {
 
 for (const [nome, enviar] of Object.entries(CAMINHOS)) {
   test(`the secret stays hidden and comes back whole: ${nome}`, async () => {
-    const contexto = await ambiente.navegador.createBrowserContext();
-    await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
-    const pagina = await abrir(contexto, ambiente.servidor.url, CELULAR);
-    await entrar(pagina);
-    const sessao = await cdp(pagina);
+    const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
     const vistos = [];
     const olhar = async () => vistos.push(...(await textoVisivel(pagina)));
 
@@ -123,10 +118,7 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
 // While the answer is revealed the box is locked, but the page still draws
 // a composition into its input.
 test("a locked box shows nothing composed and takes no typing", async () => {
-  const contexto = await ambiente.navegador.createBrowserContext();
-  const pagina = await abrir(contexto, ambiente.servidor.url);
-  await entrar(pagina);
-  const sessao = await cdp(pagina);
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
   const caixa = () => pagina.$eval(PERGUNTA, (e) => e.value);
   for (const c of ";são") {
     await tecla(sessao, c);
@@ -148,10 +140,7 @@ test("a locked box shows nothing composed and takes no typing", async () => {
 
 // The input's own history holds what a composition drew into it in secret.
 test("undo and redo in the open never bring the secret back", async () => {
-  const contexto = await ambiente.navegador.createBrowserContext();
-  const pagina = await abrir(contexto, ambiente.servidor.url);
-  await entrar(pagina);
-  const sessao = await cdp(pagina);
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
   await CAMINHOS["composition, then commit"](sessao, ";", async () => {});
   await CAMINHOS["composition, then commit"](sessao, SEGREDO, async () => {});
   await pagina.keyboard.press("Enter");
@@ -170,10 +159,7 @@ test("undo and redo in the open never bring the secret back", async () => {
 // Android keyboards take the word before the caret back into a composition
 // (after a Backspace, or a tap on the word) and commit it with more letters.
 test("a keyboard recomposing the word before the caret adds only its new letters", async () => {
-  const contexto = await ambiente.navegador.createBrowserContext();
-  const pagina = await abrir(contexto, ambiente.servidor.url, CELULAR);
-  await entrar(pagina);
-  const sessao = await cdp(pagina);
+  const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
   const recompor = async (novas) => {
     const caixa = await pagina.$eval(PERGUNTA, (e) => e.value);
     const palavra = caixa.slice(caixa.lastIndexOf(" ") + 1);
