@@ -213,10 +213,10 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
                 Atributo(painel, "aria-hidden", "true");
                 elemento.call<void>("appendChild", focavel);
                 elemento.call<void>("appendChild", painel);
-                auto caixa = std::make_unique<CaixaPergunta>(elemento, focavel, painel, c.maximoCaracteres);
-                caixa->SetLocked(c.travado);
-                perguntas_.emplace(nome, caixa.get());
-                caixas_.emplace(nome, std::move(caixa));
+                auto caixa = std::make_unique<CaixaPergunta>(elemento, focavel, painel,
+                                                             static_cast<std::size_t>(c.maximoCaracteres));
+                caixa->Modelo().SetLocked(c.travado);
+                perguntas_.emplace(nome, std::move(caixa));
             }
             // A box without a name of its own is named by what it says.
             Atributo(focavel, "aria-label", val(std::u16string(c.NomeAcessivel())));
@@ -279,6 +279,9 @@ void JanelaWeb::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
 }
 
 toolkit::TextBox& JanelaWeb::Caixa(std::string_view nome) {
+    if (perguntas_.find(nome) != perguntas_.end()) {
+        return janelas::Achar(perguntas_, nome).Modelo();
+    }
     return janelas::Achar(caixas_, nome);
 }
 
@@ -296,11 +299,7 @@ void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) 
 }
 
 void JanelaWeb::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
-    const auto pergunta = perguntas_.find(caixa);
-    if (pergunta == perguntas_.end()) {
-        throw std::out_of_range("no one-line box: " + std::string(caixa));
-    }
-    pergunta->second->DefinirFiltro(std::move(filtro), std::move(emCaptura));
+    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro), std::move(emCaptura));
 }
 
 void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {

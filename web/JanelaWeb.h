@@ -62,7 +62,7 @@ private:
     // by control name, in tab order.
     std::vector<std::pair<std::string, emscripten::val>> elementos_;
     janelas::PorNome<toolkit::TextBox> caixas_;
-    std::map<std::string, CaixaPergunta*, std::less<>> perguntas_;
+    janelas::PorNome<CaixaPergunta> perguntas_;
     janelas::PorNome<BotaoWeb> botoes_;
     janelas::PorNome<TemporizadorWeb> temporizadores_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;

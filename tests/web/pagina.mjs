@@ -127,6 +127,16 @@ export async function entrar(pagina) {
   await pagina.focus(PERGUNTA);
 }
 
+// A fresh context (pastes allowed) at the oracle's window, the focus in the
+// question box, and a DevTools session to type through.
+export async function noOraculo(ambiente, viewport) {
+  const contexto = await ambiente.navegador.createBrowserContext();
+  await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+  const pagina = await abrir(contexto, ambiente.servidor.url, viewport);
+  await entrar(pagina);
+  return { contexto, pagina, sessao: await pagina.createCDPSession() };
+}
+
 // What the audience can see of the question box: the text of each of its
 // parts that is drawn.
 export function textoVisivel(pagina) {

@@ -1,0 +1,171 @@
+// The question box's translation from the page's events to the box model:
+// text lands where the page's caret stands, a replacement replaces, a huge
+// paste is one edit, and a character is what a person sees as one.
+
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { CELULAR, PERGUNTA, controle, noOraculo, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
+
+const ambiente = servidorENavegador();
+
+const caixa = (pagina) => pagina.$eval(PERGUNTA, (e) => e.value);
+const inserir = (sessao, texto) => sessao.send("Input.insertText", { text: texto });
+const tecla = async (sessao, key, code, vk, extra = {}) => {
+  await sessao.send("Input.dispatchKeyEvent", { type: "rawKeyDown", key, code, windowsVirtualKeyCode: vk, ...extra });
+  await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key, code, windowsVirtualKeyCode: vk, ...extra });
+};
+const enter = (sessao) => tecla(sessao, "Enter", "Enter", 13, { text: "\r" });
+const backspace = (sessao) => tecla(sessao, "Backspace", "Backspace", 8);
+const colar = async (pagina, sessao, texto) => {
+  await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
+  await tecla(sessao, "v", "KeyV", 86, { modifiers: 2, commands: ["paste"] });
+};
+// Where the box starts on the screen.
+const inicioDaCaixa = async (pagina) => {
+  const r = await pagina.$eval(PERGUNTA, (e) => e.getBoundingClientRect().toJSON());
+  return { x: r.left + 1, y: r.top + r.height / 2 };
+};
+
+// The trick's first half, then a question typed in the open: the phrase's
+// letters for "sim", then `questao`.
+async function capturarSim(sessao, pagina, questao) {
+  for (const c of [";", "s", "i", "m"]) {
+    await inserir(sessao, c);
+  }
+  await enter(sessao);
+  const frase = await caixa(pagina);
+  await inserir(sessao, questao);
+  return frase;
+}
+
+// After the caret moved away from the end, a word, a paste or a drop goes
+// where it now stands.
+const MOVIMENTOS = {
+  "a tap at the start": async (pagina) => {
+    const { x, y } = await inicioDaCaixa(pagina);
+    await pagina.mouse.click(x, y);
+  },
+  "Home": (pagina, sessao) => tecla(sessao, "Home", "Home", 36),
+};
+const INSERCOES = {
+  "a suggestion-strip word": (pagina, sessao) => inserir(sessao, "hoje "),
+  "a paste": (pagina, sessao) => colar(pagina, sessao, "hoje "),
+  "a drop": async (pagina, sessao) => {
+    const { x, y } = await inicioDaCaixa(pagina);
+    const data = { items: [{ mimeType: "text/plain", data: "hoje " }], dragOperationsMask: 1 };
+    for (const type of ["dragEnter", "dragOver", "drop"]) {
+      await sessao.send("Input.dispatchDragEvent", { type, x, y, data });
+    }
+  },
+};
+for (const [movimento, mover] of Object.entries(MOVIMENTOS)) {
+  for (const [insercao, inserirAli] of Object.entries(INSERCOES)) {
+    if (insercao === "a drop" && movimento !== "a tap at the start") {
+      continue;  // a drop places itself
+    }
+    test(`after ${movimento}, ${insercao} lands at the caret`, async () => {
+      const { contexto, pagina, sessao } = await noOraculo(ambiente);
+      const frase = await capturarSim(sessao, pagina, " vai chover?");
+      await mover(pagina, sessao);
+      await inserirAli(pagina, sessao);
+      assert.equal(await caixa(pagina), "hoje " + frase + " vai chover?");
+      assert.equal(await pagina.$eval(PERGUNTA, (e) => e.selectionStart), "hoje ".length);
+      assert.equal(await perguntar(pagina), "sim");
+      await contexto.close();
+    });
+  }
+}
+
+// A spelling correction: the page selects the word and asks to replace it.
+test("a replacement replaces its word instead of appending", async () => {
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
+  const frase = await capturarSim(sessao, pagina, " vai chuver amanhã?");
+  const cancelado = await pagina.$eval(PERGUNTA, (e) => {
+    const inicio = e.value.indexOf("chuver");
+    e.setSelectionRange(inicio, inicio + "chuver".length);
+    return !e.dispatchEvent(new InputEvent("beforeinput", {
+      inputType: "insertReplacementText", data: "chover", cancelable: true, bubbles: true }));
+  });
+  assert.ok(cancelado, "the page's own replacement would come on top of the box's");
+  assert.equal(await caixa(pagina), frase + " vai chover amanhã?");
+  assert.equal(await perguntar(pagina), "sim");
+  await contexto.close();
+});
+
+// The page tells an input's listeners no range for a word erased at once:
+// it erases it itself, and the box takes that from the input.
+test("a word erased at once is gone from the box, not only from the input", async () => {
+  const { contexto, pagina, sessao } = await noOraculo(ambiente);
+  const frase = await capturarSim(sessao, pagina, " vai chover");
+  await tecla(sessao, "Backspace", "Backspace", 8, { modifiers: 2 });
+  await inserir(sessao, "x");
+  assert.equal(await caixa(pagina), frase + " vai x");
+  assert.equal(await perguntar(pagina), "sim");
+  await contexto.close();
+});
+
+// A megabyte of text with accents and emoji: the box takes it as one edit,
+// in a capture (the phrase, whole) and in the open (up to its limit).
+const MEGA = "ação 👍 é ".repeat(104858).slice(0, 1 << 20);
+test("a 1 MB paste completes in a capture and in the open", async () => {
+  const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
+  await inserir(sessao, ";");
+  await colar(pagina, sessao, MEGA);
+  const frase = await caixa(pagina);
+  assert.deepEqual(await textoVisivel(pagina), [frase]);
+  assert.ok(!MEGA.includes(frase), "the box shows the phrase, not the paste");
+  // On a phone the whole phrase is wider than the box: its end shows.
+  const pontas = await pagina.$eval(`${controle("TxtPergunta")} .painel`, (painel) => {
+    const texto = document.createRange();
+    texto.selectNodeContents(painel);
+    return [texto.getBoundingClientRect(), painel.getBoundingClientRect()].map((r) => [r.left, r.right]);
+  });
+  assert.ok(pontas[0][0] < pontas[1][0] && pontas[0][1] <= pontas[1][1], JSON.stringify(pontas));
+  await enter(sessao);
+  await colar(pagina, sessao, MEGA);
+  const texto = await caixa(pagina);
+  assert.ok(texto.startsWith(frase) && MEGA.startsWith(texto.slice(frase.length)), texto);
+  assert.ok(texto.length > 190 && texto.length <= 200, `${texto.length} units`);
+  // The reveal types the paste from its start.
+  await pagina.click(controle("CmdPergunta"));
+  await pagina.waitForFunction((s) => document.querySelector(s).value.length >= 20, {}, controle("TxtResposta"));
+  const resposta = await pagina.$eval(controle("TxtResposta"), (e) => e.value);
+  assert.ok(MEGA.startsWith(resposta), resposta);
+  await contexto.close();
+});
+
+// One character typed in a capture is one letter of the phrase, however
+// many code points it takes or however it arrives; Backspace takes it whole.
+const CARACTERES = {
+  "a family tapped at once": (sessao) => inserir(sessao, "👨‍👩‍👧"),
+  "a family committed by an input method": async (sessao) => {
+    await sessao.send("Input.imeSetComposition", { text: "👨‍👩‍👧", selectionStart: 8, selectionEnd: 8 });
+    await inserir(sessao, "👨‍👩‍👧");
+  },
+  "a flag typed as its two letters": async (sessao) => {
+    await inserir(sessao, "🇧");
+    await inserir(sessao, "🇷");
+  },
+  "an accent typed after its letter": async (sessao) => {
+    await inserir(sessao, "e");
+    await inserir(sessao, "\u0301");
+  },
+};
+for (const [nome, digitar] of Object.entries(CARACTERES)) {
+  test(`in a capture, ${nome} is one letter, erased whole`, async () => {
+    const { contexto, pagina, sessao } = await noOraculo(ambiente);
+    for (const c of [";", "Q", "Z"]) {
+      await inserir(sessao, c);
+    }
+    const duas = await caixa(pagina);
+    await digitar(sessao);
+    const tres = await caixa(pagina);
+    assert.equal(tres.length, 3);
+    assert.ok(tres.startsWith(duas));
+    await backspace(sessao);
+    assert.equal(await caixa(pagina), duas);
+    await enter(sessao);
+    assert.equal(await perguntar(pagina), "QZ");
+    await contexto.close();
+  });
+}
