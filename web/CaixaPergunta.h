@@ -33,6 +33,11 @@ public:
 
     void Mostrar(const janelas::ModeloPergunta& modelo) override;
     void Focar() override;
+    // The page's clipboard is the browser's: a paste arrives as text in a
+    // `beforeinput`, a copy or cut is the browser's own on the input, which
+    // shows the box's selection (and is hidden during a capture).
+    std::u16string AreaDeTransferencia() override { return {}; }
+    void ParaAreaDeTransferencia(std::u16string_view) override {}
 
 private:
     void AoTeclaBaixa(const emscripten::val& evento);
