@@ -111,7 +111,7 @@ void Executar(void* acao) {
 }  // namespace
 
 JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
-    : kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
+    : descricao_(descricao), kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
     dialogo_["classList"].call<void>("add", std::string("janela"));
     Atributo(dialogo_, "data-nome", std::string(descricao.nome));
     Atributo(dialogo_, "aria-label", val(std::u16string(descricao.nomeAcessivel)));
@@ -311,13 +311,11 @@ void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> ha
     janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
-// The first control in tab order that can take the focus.
 void JanelaWeb::Focar() {
-    for (auto& [nome, elemento] : elementos_) {
-        if (!elemento["disabled"].as<bool>()) {
-            elemento.call<void>("focus");
-            return;
-        }
+    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
+        [this](const janelas::Controle& c) { return !Elemento(c.nome)["disabled"].as<bool>(); });
+    if (primeiro != nullptr) {
+        Elemento(primeiro->nome).call<void>("focus");
     }
 }
 

@@ -55,6 +55,7 @@ private:
     void Focar();
     void Escalar();
 
+    const janelas::Janela& descricao_;
     KitWeb& kit_;
     emscripten::val dialogo_;
     emscripten::val cliente_;
