@@ -53,12 +53,22 @@ consteval Tamanho TwipsCliente(int largura, int altura) {
 
 // The desktop's named colours, by their index among the system colours.
 enum class CorSistema : std::uint8_t {
+    // Named by the windows.
     TextoMenu = 7,
     TextoJanela = 8,
     TextoTituloAtivo = 9,
     BordaAtiva = 10,
     TextoRealce = 14,
     TextoBotao = 18,
+    // Named by no window, drawn by the toolkit: a text box's ground, the
+    // selection, and the raised 3-D edges of frames and buttons.
+    FundoJanela = 5,
+    Realce = 13,
+    FaceBotao = 15,
+    SombraBotao = 16,
+    RealceBotao = 20,
+    SombraEscura3D = 21,
+    Luz3D = 22,
 };
 
 struct Rgb {
@@ -75,9 +85,19 @@ struct Rgb {
 constexpr Rgb ValorClassico(CorSistema cor) {
     switch (cor) {
         case CorSistema::BordaAtiva:
+        case CorSistema::FaceBotao:
+        case CorSistema::Luz3D:
             return {212, 208, 200};
+        case CorSistema::SombraBotao:
+            return {128, 128, 128};
+        case CorSistema::SombraEscura3D:
+            return {64, 64, 64};
+        case CorSistema::Realce:
+            return {10, 36, 106};
         case CorSistema::TextoTituloAtivo:
         case CorSistema::TextoRealce:
+        case CorSistema::FundoJanela:
+        case CorSistema::RealceBotao:
             return {255, 255, 255};
         case CorSistema::TextoMenu:
         case CorSistema::TextoJanela:

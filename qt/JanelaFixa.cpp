@@ -78,21 +78,23 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
 
 void JanelaFixa::paintEvent(QPaintEvent*) {
     // The classic raised dialog frame: light and white above and to the left,
-    // grey and dark below and to the right, the button face inside.
+    // grey and dark below and to the right, the button face inside. The dark
+    // lines come last: the top-right and bottom-left corners are theirs.
     QPainter p(this);
-    const QRect r = rect();
-    const auto borda = [&](int recuo, const QColor& claro, const QColor& escuro) {
-        const QRect b = r.adjusted(recuo, recuo, -recuo - 1, -recuo - 1);
-        p.setPen(claro);
+    const auto borda = [&](int recuo, janelas::CorSistema claro, janelas::CorSistema escuro) {
+        // QRect's bottom-right is its last pixel: (w - 1, h - 1) for rect().
+        const QRect b = rect().adjusted(recuo, recuo, -recuo, -recuo);
+        p.setPen(Classica(claro));
         p.drawLine(b.topLeft(), b.topRight());
         p.drawLine(b.topLeft(), b.bottomLeft());
-        p.setPen(escuro);
+        p.setPen(Classica(escuro));
         p.drawLine(b.bottomLeft(), b.bottomRight());
         p.drawLine(b.topRight(), b.bottomRight());
     };
-    borda(0, classico::FaceBotao, classico::SombraEscura);
-    borda(1, classico::Branco, classico::SombraBotao);
-    borda(2, classico::FaceBotao, classico::FaceBotao);
+    using janelas::CorSistema;
+    borda(0, CorSistema::Luz3D, CorSistema::SombraEscura3D);
+    borda(1, CorSistema::RealceBotao, CorSistema::SombraBotao);
+    borda(2, CorSistema::FaceBotao, CorSistema::FaceBotao);
 }
 
 void JanelaFixa::showEvent(QShowEvent* event) {
