@@ -2,6 +2,7 @@
 # Runs a test program under a real window manager, as players run the
 # program:
 #   run-under-wm.sh openbox <program> [args]   openbox on a private Xvfb
+#   run-under-wm.sh xfwm4 <program> [args]     Xfce's xfwm4 on a private Xvfb
 #   run-under-wm.sh mutter <program> [args]    GNOME's compositor, headless,
 #                                              with its own Xwayland
 # Exits 77 (skipped) when the window manager is not installed.
@@ -21,7 +22,7 @@ esperar_wm() {
 }
 
 case "$wm" in
-openbox)
+openbox | xfwm4)
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     pids=()
@@ -30,7 +31,11 @@ openbox)
     pids+=($!)
     read -r display <"$fifo"
     export DISPLAY=":$display"
-    openbox --sm-disable >/dev/null 2>&1 &
+    if [ "$wm" = openbox ]; then
+        openbox --sm-disable >/dev/null 2>&1 &
+    else
+        xfwm4 --sm-client-disable >/dev/null 2>&1 &
+    fi
     pids+=($!)
     esperar_wm
     QT_QPA_PLATFORM=xcb "$@"
@@ -71,7 +76,7 @@ mutter)
     ' bash "$@"
     ;;
 *)
-    echo "usage: run-under-wm.sh openbox|mutter <program> [args]" >&2
+    echo "usage: run-under-wm.sh openbox|xfwm4|mutter <program> [args]" >&2
     exit 2
     ;;
 esac
