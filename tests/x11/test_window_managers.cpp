@@ -167,7 +167,7 @@ TEST(WindowManager, EveryWindowStaysOutOfTheTaskbarIsCentredAndTakesTheFocus) {
 // themselves by these extents. The window manager may still be moving a
 // window when it first shows, so each check waits a little for agreement.
 TEST(WindowManager, AccessibleExtentsAreWhereTheScreenShowsEachControl) {
-    for (int vez = 1; vez <= 10; ++vez) {
+    for (int vez = 1; vez <= 30; ++vez) {
         SCOPED_TRACE("run " + std::to_string(vez));
         Jogar([](QWidget& janela) {
             QList<QWidget*> controles{&janela};
