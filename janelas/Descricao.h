@@ -62,6 +62,7 @@ enum class CorSistema : std::uint8_t {
     TextoJanela = 8,
     TextoTituloAtivo = 9,
     BordaAtiva = 10,
+    Realce = 13,
     TextoRealce = 14,
     FaceBotao = 15,
     SombraBotao = 16,
@@ -94,6 +95,8 @@ constexpr Rgb ValorClassico(CorSistema cor) {
             return {128, 128, 128};
         case CorSistema::SombraEscura3D:
             return {64, 64, 64};
+        case CorSistema::Realce:
+            return {10, 36, 106};
         case CorSistema::FundoJanela:
         case CorSistema::TextoTituloAtivo:
         case CorSistema::TextoRealce:

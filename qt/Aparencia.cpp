@@ -26,34 +26,36 @@ QFont ParaQFont(const janelas::Fonte& fonte) {
 // shows through, not even in a disabled button.
 QPalette PaletaClassica() {
     using janelas::CorSistema;
-    const auto sistema = [](CorSistema c) { return ParaQColor(janelas::Cor::DoSistema(c), {}); };
+    const QColor face = Classica(CorSistema::FaceBotao);
+    const QColor sombra = Classica(CorSistema::SombraBotao);
+    const QColor branco = Classica(CorSistema::RealceBotao);
     // A colour set without a group holds for active, inactive and disabled
     // alike; the disabled look is set over it afterwards.
     QPalette p;
-    p.setColor(QPalette::Window, classico::FaceBotao);
-    p.setColor(QPalette::WindowText, sistema(CorSistema::TextoJanela));
-    p.setColor(QPalette::Base, classico::Branco);
-    p.setColor(QPalette::AlternateBase, classico::FaceBotao);
-    p.setColor(QPalette::Text, sistema(CorSistema::TextoJanela));
-    p.setColor(QPalette::Button, classico::FaceBotao);
-    p.setColor(QPalette::ButtonText, sistema(CorSistema::TextoBotao));
-    p.setColor(QPalette::BrightText, classico::Branco);
-    p.setColor(QPalette::Light, classico::Branco);
-    p.setColor(QPalette::Midlight, classico::FaceBotao);
-    p.setColor(QPalette::Mid, classico::SombraBotao);
-    p.setColor(QPalette::Dark, classico::SombraBotao);
-    p.setColor(QPalette::Shadow, classico::SombraEscura);
-    p.setColor(QPalette::Highlight, QColor(10, 36, 106));
-    p.setColor(QPalette::HighlightedText, sistema(CorSistema::TextoRealce));
+    p.setColor(QPalette::Window, face);
+    p.setColor(QPalette::WindowText, Classica(CorSistema::TextoJanela));
+    p.setColor(QPalette::Base, Classica(CorSistema::FundoJanela));
+    p.setColor(QPalette::AlternateBase, face);
+    p.setColor(QPalette::Text, Classica(CorSistema::TextoJanela));
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::ButtonText, Classica(CorSistema::TextoBotao));
+    p.setColor(QPalette::BrightText, branco);
+    p.setColor(QPalette::Light, branco);
+    p.setColor(QPalette::Midlight, Classica(CorSistema::Luz3D));
+    p.setColor(QPalette::Mid, sombra);
+    p.setColor(QPalette::Dark, sombra);
+    p.setColor(QPalette::Shadow, Classica(CorSistema::SombraEscura3D));
+    p.setColor(QPalette::Highlight, Classica(CorSistema::Realce));
+    p.setColor(QPalette::HighlightedText, Classica(CorSistema::TextoRealce));
     p.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     p.setColor(QPalette::ToolTipText, classico::Preto);
-    p.setColor(QPalette::PlaceholderText, classico::SombraBotao);
+    p.setColor(QPalette::PlaceholderText, sombra);
     p.setColor(QPalette::Link, QColor(0, 0, 255));
     p.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
-    p.setColor(QPalette::Disabled, QPalette::Base, classico::FaceBotao);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, classico::SombraBotao);
-    p.setColor(QPalette::Disabled, QPalette::Text, classico::SombraBotao);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, classico::SombraBotao);
+    p.setColor(QPalette::Disabled, QPalette::Base, face);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, sombra);
+    p.setColor(QPalette::Disabled, QPalette::Text, sombra);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, sombra);
     return p;
 }
 

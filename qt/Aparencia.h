@@ -17,14 +17,18 @@ class QApplication;
 
 namespace morvantis::qt {
 
-// The classic scheme's shades that Qt's style draws with besides the
-// windows' own colours: button faces, shadows, a text box's white ground.
+// A named colour's value in the classic scheme (janelas::ValorClassico), as
+// Qt's: the windows' own colours and the shades Qt's style draws with
+// besides them (button faces, 3-D edges, a text box's white ground).
+[[nodiscard]] inline QColor Classica(janelas::CorSistema cor) {
+    const janelas::Rgb valor = janelas::ValorClassico(cor);
+    return {valor.r, valor.g, valor.b};
+}
+
 namespace classico {
-inline const QColor FaceBotao{212, 208, 200};
-inline const QColor SombraBotao{128, 128, 128};
-inline const QColor SombraEscura{64, 64, 64};
-inline const QColor Branco{255, 255, 255};
-inline const QColor Preto{0, 0, 0};
+// What a control whose description leaves its colour to the platform draws
+// in where Qt's default would follow the desktop.
+inline const QColor Preto = Classica(janelas::CorSistema::TextoJanela);
 }  // namespace classico
 
 // A described colour as Qt's; `padrao` where the description leaves it to

@@ -4,10 +4,10 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
-#include <QShowEvent>
 
 #include "Aparencia.h"
 #include "Descricao.h"
+#include "Geometria.h"
 
 #if defined(MORVANTIS_X11)
 #include <xcb/xcb.h>
@@ -54,7 +54,13 @@ void ForaDaBarraDeTarefas(QWidget&) {}
 JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, QWidget* pai)
     : QDialog(pai), cliente_(new QWidget(this)) {
     setObjectName(nome);
-    Qt::WindowFlags tipo = Qt::Dialog | Qt::FramelessWindowHint;
+    // The window manager's own rules must agree that no window is listed in
+    // the taskbar. mutter lists a dialog window unless it is transient for a
+    // real window, whatever its skip-taskbar hint; a window of its own (the
+    // entry and main windows, which no window owns) is an ordinary window,
+    // whose hint every window manager keeps. A window opened over another
+    // is a dialog transient for it.
+    Qt::WindowFlags tipo = (pai != nullptr ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint;
 #if defined(Q_OS_WIN)
     tipo |= Qt::Tool;  // keeps the window out of the Windows taskbar
 #endif
@@ -78,33 +84,42 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
 
 void JanelaFixa::paintEvent(QPaintEvent*) {
     // The classic raised dialog frame: light and white above and to the left,
-    // grey and dark below and to the right, the button face inside.
+    // grey and dark below and to the right, the button face inside. The dark
+    // lines come last: the top-right and bottom-left corners are theirs.
     QPainter p(this);
-    const QRect r = rect();
-    const auto borda = [&](int recuo, const QColor& claro, const QColor& escuro) {
-        const QRect b = r.adjusted(recuo, recuo, -recuo - 1, -recuo - 1);
-        p.setPen(claro);
+    const auto borda = [&](int recuo, janelas::CorSistema claro, janelas::CorSistema escuro) {
+        // QRect's bottom-right is its last pixel: (w - 1, h - 1) for rect().
+        const QRect b = rect().adjusted(recuo, recuo, -recuo, -recuo);
+        p.setPen(Classica(claro));
         p.drawLine(b.topLeft(), b.topRight());
         p.drawLine(b.topLeft(), b.bottomLeft());
-        p.setPen(escuro);
+        p.setPen(Classica(escuro));
         p.drawLine(b.bottomLeft(), b.bottomRight());
         p.drawLine(b.topRight(), b.bottomRight());
     };
-    borda(0, classico::FaceBotao, classico::SombraEscura);
-    borda(1, classico::Branco, classico::SombraBotao);
-    borda(2, classico::FaceBotao, classico::FaceBotao);
+    using janelas::CorSistema;
+    borda(0, CorSistema::Luz3D, CorSistema::SombraEscura3D);
+    borda(1, CorSistema::RealceBotao, CorSistema::SombraBotao);
+    borda(2, CorSistema::FaceBotao, CorSistema::FaceBotao);
 }
 
-void JanelaFixa::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
+void JanelaFixa::setVisible(bool visivel) {
+    if (visivel && !isVisible()) {
+        // Placed before the native window exists, so it is created where it
+        // belongs: a move once it exists would reach the program as an X
+        // configure event that Qt reads after the window manager has
+        // reparented the window but before it has placed its frame (openbox),
+        // and Qt would then take the window to stand at (0, 0).
+        if (const QScreen* tela = screen()) {
+            const QRect area = tela->geometry();
+            move(area.x() + janelas::Centrado(area.width(), width()),
+                 area.y() + janelas::Centrado(area.height(), height()));
+        }
         // Before the native window is mapped, so the window manager never
         // lists it.
         ForaDaBarraDeTarefas(*this);
-        if (const QScreen* tela = screen()) {
-            move(tela->geometry().center() - QPoint(width() / 2, height() / 2));
-        }
     }
-    QDialog::showEvent(event);
+    QDialog::setVisible(visivel);
 }
 
 }  // namespace morvantis::qt

@@ -25,9 +25,11 @@ public slots:
     // window where it is.
     void reject() override {}
 
+    // Centres the window and keeps it out of the taskbar each time it shows.
+    void setVisible(bool visivel) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* cliente_;

@@ -320,6 +320,9 @@ void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> han
 }
 
 void JanelaQt::Mostrar() {
+    // Alone on screen, it takes all input anyway; as a modal window, openbox
+    // gives it the focus although it is kept out of the taskbar.
+    janela_->setWindowModality(Qt::ApplicationModal);
     janela_->show();
 }
 

@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
+#include "Aparencia.h"
 #include "QtToolkit.h"
 #include "QuatroJanelas.h"
 
@@ -133,6 +135,52 @@ TEST_P(Realizacao, EveryControlIsAWidgetOfItsKindAtItsPlaceWithItsText) {
             proximo = proximo->nextInFocusChain();
         }
         EXPECT_EQ(proximo, focaveis[i + 1]) << focaveis[i]->objectName().toStdString();
+    }
+}
+
+// The classic raised frame, ring by ring from the outside in: light above
+// and to the left, dark below and to the right, the dark lines owning the
+// top-right and bottom-left corners; then the window's own ground.
+TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
+    using janelas::CorSistema;
+    auto janela = janelas.Criar(GetParam());
+    janela->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+    const QImage foto = janela->grab().toImage();
+    ASSERT_EQ(foto.size(), janela->size());
+    const QColor chao = Cor(janela.descricao->fundo);
+    const struct {
+        QColor claro;
+        QColor escuro;
+    } aneis[] = {
+        {qt::Classica(CorSistema::Luz3D), qt::Classica(CorSistema::SombraEscura3D)},
+        {qt::Classica(CorSistema::RealceBotao), qt::Classica(CorSistema::SombraBotao)},
+        {qt::Classica(CorSistema::FaceBotao), qt::Classica(CorSistema::FaceBotao)},
+        {chao, chao},
+    };
+    const int direita = foto.width() - 1;
+    const int baixo = foto.height() - 1;
+    for (int i = 0; i < 4; ++i) {
+        const QColor& claro = aneis[i].claro;
+        const QColor& escuro = aneis[i].escuro;
+        const struct {
+            const char* onde;
+            QPoint ponto;
+            QColor cor;
+        } pontos[] = {
+            {"top-left corner", {i, i}, claro},
+            {"top-right corner", {direita - i, i}, escuro},
+            {"bottom-left corner", {i, baixo - i}, escuro},
+            {"bottom-right corner", {direita - i, baixo - i}, escuro},
+            {"top edge", {direita / 2, i}, claro},
+            {"left edge", {i, baixo / 2}, claro},
+            {"bottom edge", {direita / 2, baixo - i}, escuro},
+            {"right edge", {direita - i, baixo / 2}, escuro},
+        };
+        for (const auto& p : pontos) {
+            EXPECT_EQ(foto.pixelColor(p.ponto).name().toStdString(), p.cor.name().toStdString())
+                << "ring " << i << " from the outside, " << p.onde;
+        }
     }
 }
 

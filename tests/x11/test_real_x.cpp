@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "Aparencia.h"
+#include "Geometria.h"
 #include "JanelaPrincipal.h"
 
 namespace morvantis::testing {
@@ -56,8 +57,8 @@ TEST_F(RealX, WindowHasNoDecorationsStaysOutOfTheTaskbarAndIsCentred) {
     EXPECT_EQ(fields[2].trimmed().toUInt(nullptr, 0), 0u) << motif.toStdString();
     const QRect screen = window.screen()->geometry();
     const QRect frame = window.frameGeometry();
-    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
-    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+    EXPECT_EQ(frame.x() - screen.x(), janelas::Centrado(screen.width(), frame.width()));
+    EXPECT_EQ(frame.y() - screen.y(), janelas::Centrado(screen.height(), frame.height()));
 }
 
 TEST_F(RealX, DeadKeyAccentsAreCapturedAndNeverShown) {

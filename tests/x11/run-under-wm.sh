@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Runs a test program under a real window manager, as players run the
+# program:
+#   run-under-wm.sh openbox <program> [args]   openbox on a private Xvfb
+#   run-under-wm.sh xfwm4 <program> [args]     Xfce's xfwm4 on a private Xvfb
+#   run-under-wm.sh mutter <program> [args]    GNOME's compositor, headless,
+#                                              with its own Xwayland
+# Exits 77 (skipped) when the window manager is not installed.
+set -euo pipefail
+wm=$1
+shift
+command -v "$wm" >/dev/null || { echo "$wm is not installed: skipped"; exit 77; }
+
+# Waits until a window manager owns the display's root window.
+esperar_wm() {
+    for _ in $(seq 400); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    echo "$wm did not start" >&2
+    return 1
+}
+
+case "$wm" in
+openbox | xfwm4)
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    pids=()
+    trap 'kill "${pids[@]}" 2>/dev/null || true; rm -f "$fifo"' EXIT
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    pids+=($!)
+    read -r display <"$fifo"
+    export DISPLAY=":$display"
+    if [ "$wm" = openbox ]; then
+        openbox --sm-disable >/dev/null 2>&1 &
+    else
+        xfwm4 --sm-client-disable >/dev/null 2>&1 &
+    fi
+    pids+=($!)
+    esperar_wm
+    QT_QPA_PLATFORM=xcb "$@"
+    ;;
+mutter)
+    # mutter's Xwayland gives up when it finds X lock files for displays 0
+    # to 49, and other programs on the machine may hold them: it runs in a
+    # mount namespace of its own with an empty /tmp, where it takes :0, and
+    # a network namespace of its own, where no other X server holds :0's
+    # abstract socket.
+    if [ -z "${MORVANTIS_TMP_PROPRIO:-}" ]; then
+        propria=(unshare --mount --net)
+        [ "$(id -u)" -eq 0 ] || propria=(unshare --map-root-user --mount --net)
+        command -v dbus-run-session >/dev/null || { echo "dbus-run-session is not installed: skipped"; exit 77; }
+        "${propria[@]}" true 2>/dev/null || { echo "no mount namespace here: skipped"; exit 77; }
+        MORVANTIS_TMP_PROPRIO=1 exec "${propria[@]}" "$0" "$wm" "$@"
+    fi
+    mount -t tmpfs tmpfs /tmp
+    # mutter refuses an X socket directory that anyone cannot write to.
+    mkdir -m 1777 /tmp/.X11-unix
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    # mutter wants a session bus; the test runs inside the same one.
+    # shellcheck disable=SC2016
+    exec dbus-run-session -- bash -c '
+        set -euo pipefail
+        mutter --headless --wayland --virtual-monitor 1280x800 >/dev/null 2>&1 &
+        trap "kill $! 2>/dev/null || true" EXIT
+        for _ in $(seq 400); do
+            compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" >/dev/null && break
+            sleep 0.05
+        done
+        XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*") || { echo "mutter did not start" >&2; exit 1; }
+        export XAUTHORITY DISPLAY=:0
+        '"$(declare -f esperar_wm)"'
+        wm=mutter esperar_wm
+        env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@"
+    ' bash "$@"
+    ;;
+*)
+    echo "usage: run-under-wm.sh openbox|xfwm4|mutter <program> [args]" >&2
+    exit 2
+    ;;
+esac
