@@ -2,6 +2,8 @@
 
 #include <timeapi.h>
 
+#include <chrono>
+
 #include "TextoLargo.h"
 
 namespace morvantis::win32 {
@@ -47,6 +49,15 @@ Temporizador::~Temporizador() {
     SetEnabled(false);
 }
 
+namespace {
+
+double AgoraMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
 void Temporizador::SetEnabled(bool ligado) {
     if (ligado == ligado_) {
         return;
@@ -54,9 +65,8 @@ void Temporizador::SetEnabled(bool ligado) {
     ligado_ = ligado;
     if (ligado) {
         timeBeginPeriod(1);
-        inicio_ = std::chrono::steady_clock::now();
-        pulsos_ = 0;
-        SetTimer(janela_, id_, static_cast<UINT>(intervaloMs_), nullptr);
+        compasso_.Iniciar(AgoraMs());
+        SetTimer(janela_, id_, static_cast<UINT>(compasso_.IntervaloMs()), nullptr);
     } else {
         KillTimer(janela_, id_);
         timeEndPeriod(1);
@@ -64,18 +74,9 @@ void Temporizador::SetEnabled(bool ligado) {
 }
 
 void Temporizador::Pulsar() {
-    if (!ligado_) {
-        return;  // a WM_TIMER already queued when it stopped
-    }
-    const auto passados =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio_)
-            .count();
-    const long long devidos = passados / intervaloMs_;
-    for (int vez = 0; vez < 2 && ligado_; ++vez) {
-        if (vez == 1 && pulsos_ >= devidos) {
-            break;
-        }
-        ++pulsos_;
+    // Nothing once stopped: a WM_TIMER may already have been queued, and the
+    // handler may stop the timer in the middle of a catch-up.
+    for (auto devidos = ligado_ ? compasso_.Devidos(AgoraMs()) : 0; devidos > 0 && ligado_; --devidos) {
         if (handler_) {
             handler_();
         }

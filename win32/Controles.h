@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 
+#include "Compasso.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::win32 {
@@ -43,13 +43,13 @@ private:
 // Windows rounds a timer's period up to the system clock's tick, 15.6 ms by
 // default, which would stretch a 10 ms reveal of 60 characters to 0.94 s.
 // While it runs, the timer asks for a 1 ms clock (timeBeginPeriod), which
-// makes the period 10 ms; and a tick that still came late is caught up on
-// the next WM_TIMER (one extra at most), so the whole reveal keeps the pace
-// of the clock rather than drifting by each tick's lateness.
+// makes the period 10 ms; and each WM_TIMER gives every tick the schedule
+// counts as due since the last, so the whole reveal keeps the pace of the
+// clock rather than drifting by each tick's lateness.
 class Temporizador final : public toolkit::Timer {
 public:
     Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
-        : janela_(janela), id_(id), intervaloMs_(intervaloMs > 0 ? intervaloMs : 1) {}
+        : janela_(janela), id_(id), compasso_(intervaloMs) {}
     ~Temporizador() override;
     Temporizador(const Temporizador&) = delete;
     Temporizador& operator=(const Temporizador&) = delete;
@@ -63,10 +63,8 @@ public:
 private:
     HWND janela_;
     UINT_PTR id_;
-    int intervaloMs_;
+    janelas::Compasso compasso_;
     bool ligado_ = false;
-    std::chrono::steady_clock::time_point inicio_{};
-    long long pulsos_ = 0;
     std::function<void()> handler_;
 };
 

@@ -135,6 +135,18 @@ TEST_F(Temporizador, TicksComeThroughTheQueueAndStopWhenDisabled) {
     EXPECT_EQ(pulsos_, parar_);
 }
 
+// Every tick due since the timer started is given at the next WM_TIMER,
+// however late it comes, not one or two at a time.
+TEST_F(Temporizador, ALateTickCatchesUpEveryTickDue) {
+    parar_ = 1000;
+    viva_->Temporizador("Timer").SetEnabled(true);
+    Sleep(100);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageW(&msg, Hwnd(viva_.get()), WM_TIMER, WM_TIMER, PM_REMOVE));
+    DispatchMessageW(&msg);
+    EXPECT_GE(pulsos_, 100 / janelas::Principal.Achar("Timer")->intervaloMs);
+}
+
 TEST_F(Temporizador, DisabledTimerRaisesNoTicks) {
     viva_->Temporizador("Timer").SetEnabled(true);
     viva_->Temporizador("Timer").SetEnabled(false);
