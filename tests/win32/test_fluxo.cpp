@@ -99,6 +99,61 @@ TEST_F(Fluxo, SairOnTheEntryWindowEndsWithoutAMainWindow) {
     EXPECT_EQ(programa.Principal(), nullptr);
 }
 
+// What taskkill without /F does: a WM_CLOSE posted to every top-level
+// window of the program, the hidden owner of the others included.
+void PedirQueTermine() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND janela, LPARAM) -> BOOL {
+            PostMessageW(janela, WM_CLOSE, 0, 0);
+            return TRUE;
+        },
+        0);
+}
+
+// Asked to end from outside, at the entry window, the main window or the
+// help window over it, the program ends as "Sair" ends it: every loop, with
+// status 0, no window left on the screen. Never a loop left running with no
+// window to end it.
+class PedidoDeFim : public Fluxo, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PedidoDeFim, EndsEveryLoopWithStatusZeroAndNoWindowShowing) {
+    const int janelasAbertas = GetParam();
+    kit.Depois([&] {
+        if (janelasAbertas == 1) {
+            PedirQueTermine();
+            return;
+        }
+        Clicar(programa.Entrada(), "CmdEntrar");
+        kit.Depois([&] {
+            janelas::JanelaViva& jp = programa.Principal()->Janela();
+            if (janelasAbertas == 2) {
+                PedirQueTermine();
+                return;
+            }
+            jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
+            kit.Depois(PedirQueTermine);
+            Clicar(&jp, "CmdPergunta");
+        });
+    });
+    // Should the request leave the loop running, this ends it, with another
+    // status.
+    const UINT_PTR guarda =
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
+    EXPECT_EQ(kit.RodarAteOFim(), 0);
+    KillTimer(nullptr, guarda);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND janela, LPARAM) -> BOOL {
+            EXPECT_FALSE(IsWindowVisible(janela));
+            return TRUE;
+        },
+        0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Janelas, PedidoDeFim, ::testing::Values(1, 2, 3),
+                         [](const auto& info) { return std::to_string(info.param) + "JanelasAbertas"; });
+
 class Temporizador : public ::testing::Test {
 protected:
     void SetUp() override {
