@@ -1,7 +1,5 @@
 #include "Controles.h"
 
-#include <timeapi.h>
-
 #include <chrono>
 
 #include "TextoLargo.h"
@@ -47,9 +45,18 @@ void Botao::SetFocus() {
 
 Temporizador::~Temporizador() {
     SetEnabled(false);
+    if (winmm_ != nullptr) {
+        FreeLibrary(winmm_);
+    }
 }
 
 namespace {
+
+template <typename Funcao>
+Funcao Exportada(HMODULE modulo, const char* nome) {
+    // Through a plain function pointer, as GCC asks for a change of type.
+    return reinterpret_cast<Funcao>(reinterpret_cast<void (*)()>(GetProcAddress(modulo, nome)));
+}
 
 double AgoraMs() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
@@ -64,12 +71,20 @@ void Temporizador::SetEnabled(bool ligado) {
     }
     ligado_ = ligado;
     if (ligado) {
-        timeBeginPeriod(1);
+        if (winmm_ == nullptr && (winmm_ = LoadLibraryW(L"winmm.dll")) != nullptr) {
+            pedirRelogio_ = Exportada<Periodo>(winmm_, "timeBeginPeriod");
+            largarRelogio_ = Exportada<Periodo>(winmm_, "timeEndPeriod");
+        }
+        if (pedirRelogio_ != nullptr) {
+            pedirRelogio_(1);
+        }
         compasso_.Iniciar(AgoraMs());
         SetTimer(janela_, id_, static_cast<UINT>(compasso_.IntervaloMs()), nullptr);
     } else {
         KillTimer(janela_, id_);
-        timeEndPeriod(1);
+        if (largarRelogio_ != nullptr) {
+            largarRelogio_(1);
+        }
     }
 }
 

@@ -45,7 +45,9 @@ private:
 // While it runs, the timer asks for a 1 ms clock (timeBeginPeriod), which
 // makes the period 10 ms; and each WM_TIMER gives every tick the schedule
 // counts as due since the last, so the whole reveal keeps the pace of the
-// clock rather than drifting by each tick's lateness.
+// clock rather than drifting by each tick's lateness. winmm.dll, which
+// asks for the clock, is loaded when the timer first runs, not imported:
+// loading it (and the COM libraries it needs) delayed the first window.
 class Temporizador final : public toolkit::Timer {
 public:
     Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
@@ -61,9 +63,14 @@ public:
     void Pulsar();
 
 private:
+    using Periodo = UINT(WINAPI*)(UINT);
+
     HWND janela_;
     UINT_PTR id_;
     janelas::Compasso compasso_;
+    HMODULE winmm_ = nullptr;
+    Periodo pedirRelogio_ = nullptr;
+    Periodo largarRelogio_ = nullptr;
     bool ligado_ = false;
     std::function<void()> handler_;
 };
