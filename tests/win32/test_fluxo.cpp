@@ -1,8 +1,9 @@
 // The flow between the windows on Win32's message loops, and the timer:
 // "Entrar" destroys the entry window before the main one shows, a modal
 // window disables the one below until its "OK", "Sair" ends every loop
-// with status 0, and nothing but "Sair" closes a window. Timer ticks come
-// through the queue and stop the moment the timer is disabled.
+// with status 0, nothing but "Sair" closes a window, and a close request
+// from outside ends the program as "Sair" does. Timer ticks come through the
+// queue, late ones caught up, and stop the moment the timer is disabled.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -111,26 +112,15 @@ void PedirQueTermine() {
         0);
 }
 
-// Asked to end from outside, at the entry window, the main window or the
-// help window over it, the program ends as "Sair" ends it: every loop, with
-// status 0, no window left on the screen. Never a loop left running with no
-// window to end it.
-class PedidoDeFim : public Fluxo, public ::testing::WithParamInterface<int> {};
-
-TEST_P(PedidoDeFim, EndsEveryLoopWithStatusZeroAndNoWindowShowing) {
-    const int janelasAbertas = GetParam();
+// Asked to end from outside while the help window is open over the main
+// one (two modal loops deep), the program ends as "Sair" ends it: every
+// loop, with status 0, no window left on the screen. Never a loop left
+// running with no window to end it.
+TEST_F(Fluxo, ACloseRequestFromOutsideEndsEveryLoopWithStatusZero) {
     kit.Depois([&] {
-        if (janelasAbertas == 1) {
-            PedirQueTermine();
-            return;
-        }
         Clicar(programa.Entrada(), "CmdEntrar");
         kit.Depois([&] {
             janelas::JanelaViva& jp = programa.Principal()->Janela();
-            if (janelasAbertas == 2) {
-                PedirQueTermine();
-                return;
-            }
             jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
             kit.Depois(PedirQueTermine);
             Clicar(&jp, "CmdPergunta");
@@ -150,9 +140,6 @@ TEST_P(PedidoDeFim, EndsEveryLoopWithStatusZeroAndNoWindowShowing) {
         },
         0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Janelas, PedidoDeFim, ::testing::Values(1, 2, 3),
-                         [](const auto& info) { return std::to_string(info.param) + "JanelasAbertas"; });
 
 class Temporizador : public ::testing::Test {
 protected:
