@@ -43,13 +43,6 @@ void Botao::SetFocus() {
     ::SetFocus(botao_);
 }
 
-Temporizador::~Temporizador() {
-    SetEnabled(false);
-    if (winmm_ != nullptr) {
-        FreeLibrary(winmm_);
-    }
-}
-
 namespace {
 
 template <typename Funcao>
@@ -65,16 +58,27 @@ double AgoraMs() {
 
 }  // namespace
 
+Temporizador::Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
+    : janela_(janela), id_(id), compasso_(intervaloMs), winmm_(LoadLibraryW(L"winmm.dll")) {
+    if (winmm_ != nullptr) {
+        pedirRelogio_ = Exportada<Periodo>(winmm_, "timeBeginPeriod");
+        largarRelogio_ = Exportada<Periodo>(winmm_, "timeEndPeriod");
+    }
+}
+
+Temporizador::~Temporizador() {
+    SetEnabled(false);
+    if (winmm_ != nullptr) {
+        FreeLibrary(winmm_);
+    }
+}
+
 void Temporizador::SetEnabled(bool ligado) {
     if (ligado == ligado_) {
         return;
     }
     ligado_ = ligado;
     if (ligado) {
-        if (winmm_ == nullptr && (winmm_ = LoadLibraryW(L"winmm.dll")) != nullptr) {
-            pedirRelogio_ = Exportada<Periodo>(winmm_, "timeBeginPeriod");
-            largarRelogio_ = Exportada<Periodo>(winmm_, "timeEndPeriod");
-        }
         if (pedirRelogio_ != nullptr) {
             pedirRelogio_(1);
         }

@@ -46,12 +46,12 @@ private:
 // makes the period 10 ms; and each WM_TIMER gives every tick the schedule
 // counts as due since the last, so the whole reveal keeps the pace of the
 // clock rather than drifting by each tick's lateness. winmm.dll, which
-// asks for the clock, is loaded when the timer first runs, not imported:
-// loading it (and the COM libraries it needs) delayed the first window.
+// asks for the clock, is loaded with the timer's window, not imported:
+// loading it (and the COM libraries it needs) delayed the entry window,
+// and loading it at the first tick would delay the first character.
 class Temporizador final : public toolkit::Timer {
 public:
-    Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
-        : janela_(janela), id_(id), compasso_(intervaloMs) {}
+    Temporizador(HWND janela, UINT_PTR id, int intervaloMs);
     ~Temporizador() override;
     Temporizador(const Temporizador&) = delete;
     Temporizador& operator=(const Temporizador&) = delete;
