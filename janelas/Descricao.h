@@ -234,4 +234,17 @@ struct Janela {
 
 inline constexpr int MolduraPixels = 3;
 
+// The classic raised dialog frame, ring by ring from the outside in: each
+// ring's light shade runs along the top and left edges, its dark shade along
+// the bottom and right ones and over the top-right and bottom-left corners.
+struct Anel {
+    Rgb claro;
+    Rgb escuro;
+};
+inline constexpr Anel AneisMoldura[MolduraPixels] = {
+    {{212, 208, 200}, {64, 64, 64}},
+    {{255, 255, 255}, {128, 128, 128}},
+    {{212, 208, 200}, {212, 208, 200}},
+};
+
 }  // namespace morvantis::janelas

@@ -7,10 +7,12 @@ namespace morvantis::win32 {
 COLORREF Colorref(const janelas::Cor& cor, int padrao) {
     switch (cor.tipo) {
         case janelas::Cor::Tipo::Sistema:
-            // The desktop's own value, as the windows were drawn with it.
-            return GetSysColor(static_cast<int>(cor.sistema));
+            // The classic scheme's value, not the desktop's: Windows 10 and
+            // 11 (and Wine) make the active caption's text black, which
+            // would hide the about window's rules on its black ground.
+            return Colorref(janelas::ValorClassico(cor.sistema));
         case janelas::Cor::Tipo::Explicita:
-            return RGB(cor.rgb.r, cor.rgb.g, cor.rgb.b);
+            return Colorref(cor.rgb);
         case janelas::Cor::Tipo::Padrao:
             break;
     }

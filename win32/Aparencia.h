@@ -1,8 +1,10 @@
 #pragma once
 
 // The windows' look on the Windows API: a described colour as a COLORREF
-// (named colours are the desktop's own system colours), the two fonts at a
-// given DPI, and the brushes and fonts a window keeps while it lives.
+// (named colours take the classic scheme's values, as on the other
+// realisations; a control's default colours are the desktop's), the two
+// fonts at a given DPI, and the brushes and fonts a window keeps while it
+// lives.
 
 #include <windows.h>
 
@@ -14,6 +16,9 @@ namespace morvantis::win32 {
 
 // A described colour; the control's default is the system colour `padrao`.
 [[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, int padrao);
+[[nodiscard]] inline COLORREF Colorref(const janelas::Rgb& rgb) {
+    return RGB(rgb.r, rgb.g, rgb.b);
+}
 
 // Pixels at 96 dots per inch on a screen of `dpi`.
 [[nodiscard]] inline int Escalar(int pixels, UINT dpi) {

@@ -1,6 +1,6 @@
 #include "Controles.h"
 
-#include <timeapi.h>
+#include <chrono>
 
 #include "TextoLargo.h"
 
@@ -43,8 +43,34 @@ void Botao::SetFocus() {
     ::SetFocus(botao_);
 }
 
+namespace {
+
+template <typename Funcao>
+Funcao Exportada(HMODULE modulo, const char* nome) {
+    // Through a plain function pointer, as GCC asks for a change of type.
+    return reinterpret_cast<Funcao>(reinterpret_cast<void (*)()>(GetProcAddress(modulo, nome)));
+}
+
+double AgoraMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+Temporizador::Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
+    : janela_(janela), id_(id), compasso_(intervaloMs), winmm_(LoadLibraryW(L"winmm.dll")) {
+    if (winmm_ != nullptr) {
+        pedirRelogio_ = Exportada<Periodo>(winmm_, "timeBeginPeriod");
+        largarRelogio_ = Exportada<Periodo>(winmm_, "timeEndPeriod");
+    }
+}
+
 Temporizador::~Temporizador() {
     SetEnabled(false);
+    if (winmm_ != nullptr) {
+        FreeLibrary(winmm_);
+    }
 }
 
 void Temporizador::SetEnabled(bool ligado) {
@@ -53,29 +79,23 @@ void Temporizador::SetEnabled(bool ligado) {
     }
     ligado_ = ligado;
     if (ligado) {
-        timeBeginPeriod(1);
-        inicio_ = std::chrono::steady_clock::now();
-        pulsos_ = 0;
-        SetTimer(janela_, id_, static_cast<UINT>(intervaloMs_), nullptr);
+        if (pedirRelogio_ != nullptr) {
+            pedirRelogio_(1);
+        }
+        compasso_.Iniciar(AgoraMs());
+        SetTimer(janela_, id_, static_cast<UINT>(compasso_.IntervaloMs()), nullptr);
     } else {
         KillTimer(janela_, id_);
-        timeEndPeriod(1);
+        if (largarRelogio_ != nullptr) {
+            largarRelogio_(1);
+        }
     }
 }
 
 void Temporizador::Pulsar() {
-    if (!ligado_) {
-        return;  // a WM_TIMER already queued when it stopped
-    }
-    const auto passados =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio_)
-            .count();
-    const long long devidos = passados / intervaloMs_;
-    for (int vez = 0; vez < 2 && ligado_; ++vez) {
-        if (vez == 1 && pulsos_ >= devidos) {
-            break;
-        }
-        ++pulsos_;
+    // Nothing once stopped: a WM_TIMER may already have been queued, and the
+    // handler may stop the timer in the middle of a catch-up.
+    for (auto devidos = ligado_ ? compasso_.Devidos(AgoraMs()) : 0; devidos > 0 && ligado_; --devidos) {
         if (handler_) {
             handler_();
         }

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 
+#include "Compasso.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::win32 {
@@ -43,13 +43,15 @@ private:
 // Windows rounds a timer's period up to the system clock's tick, 15.6 ms by
 // default, which would stretch a 10 ms reveal of 60 characters to 0.94 s.
 // While it runs, the timer asks for a 1 ms clock (timeBeginPeriod), which
-// makes the period 10 ms; and a tick that still came late is caught up on
-// the next WM_TIMER (one extra at most), so the whole reveal keeps the pace
-// of the clock rather than drifting by each tick's lateness.
+// makes the period 10 ms; and each WM_TIMER gives every tick the schedule
+// counts as due since the last, so the whole reveal keeps the pace of the
+// clock rather than drifting by each tick's lateness. winmm.dll, which
+// asks for the clock, is loaded with the timer's window, not imported:
+// loading it (and the COM libraries it needs) delayed the entry window,
+// and loading it at the first tick would delay the first character.
 class Temporizador final : public toolkit::Timer {
 public:
-    Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
-        : janela_(janela), id_(id), intervaloMs_(intervaloMs > 0 ? intervaloMs : 1) {}
+    Temporizador(HWND janela, UINT_PTR id, int intervaloMs);
     ~Temporizador() override;
     Temporizador(const Temporizador&) = delete;
     Temporizador& operator=(const Temporizador&) = delete;
@@ -61,12 +63,15 @@ public:
     void Pulsar();
 
 private:
+    using Periodo = UINT(WINAPI*)(UINT);
+
     HWND janela_;
     UINT_PTR id_;
-    int intervaloMs_;
+    janelas::Compasso compasso_;
+    HMODULE winmm_ = nullptr;
+    Periodo pedirRelogio_ = nullptr;
+    Periodo largarRelogio_ = nullptr;
     bool ligado_ = false;
-    std::chrono::steady_clock::time_point inicio_{};
-    long long pulsos_ = 0;
     std::function<void()> handler_;
 };
 

@@ -1,9 +1,11 @@
 #include "JanelaWin32.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "Figuras.h"
+#include "Geometria.h"
 #include "KitWin32.h"
 #include "TextoLargo.h"
 
@@ -212,8 +214,8 @@ void JanelaWin32::Centrar() {
     RECT janela{};
     GetWindowRect(hwnd_, &janela);
     const RECT& tela = monitor.rcMonitor;
-    const int x = tela.left + ((tela.right - tela.left) - (janela.right - janela.left)) / 2;
-    const int y = tela.top + ((tela.bottom - tela.top) - (janela.bottom - janela.top)) / 2;
+    const int x = tela.left + janelas::Centrado(tela.right - tela.left, janela.right - janela.left);
+    const int y = tela.top + janelas::Centrado(tela.bottom - tela.top, janela.bottom - janela.top);
     SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -375,8 +377,46 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
     return reinterpret_cast<LRESULT>(pinceis_.De(chao));
 }
 
+// The dialog frame in the classic shades, ring by ring: Windows and Wine
+// would draw it in the desktop's own greys. Its width is Windows' own for the
+// style at this DPI, each ring an equal share of it.
+void JanelaWin32::PintarMoldura() {
+    RECT fora{};
+    GetWindowRect(hwnd_, &fora);
+    POINT cliente{};
+    ClientToScreen(hwnd_, &cliente);
+    const int largura = static_cast<int>(cliente.x - fora.left);
+    constexpr int Aneis = static_cast<int>(std::size(janelas::AneisMoldura));
+    RECT anel{0, 0, fora.right - fora.left, fora.bottom - fora.top};
+    HDC dc = GetWindowDC(hwnd_);
+    for (int i = 0; i < Aneis; ++i) {
+        const int n = largura * (i + 1) / Aneis - largura * i / Aneis;
+        HBRUSH claro = pinceis_.De(Colorref(janelas::AneisMoldura[i].claro));
+        HBRUSH escuro = pinceis_.De(Colorref(janelas::AneisMoldura[i].escuro));
+        const RECT topo{anel.left, anel.top, anel.right, anel.top + n};
+        const RECT esquerda{anel.left, anel.top, anel.left + n, anel.bottom};
+        const RECT base{anel.left, anel.bottom - n, anel.right, anel.bottom};
+        const RECT direita{anel.right - n, anel.top, anel.right, anel.bottom};
+        FillRect(dc, &topo, claro);
+        FillRect(dc, &esquerda, claro);
+        FillRect(dc, &base, escuro);
+        FillRect(dc, &direita, escuro);
+        InflateRect(&anel, -n, -n);
+    }
+    ReleaseDC(hwnd_, dc);
+}
+
 LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_NCPAINT:
+            PintarMoldura();
+            return 0;
+        case WM_NCACTIVATE: {
+            // The default handling draws the frame again for the new state.
+            const LRESULT resultado = DefWindowProcW(hwnd_, msg, wp, lp);
+            PintarMoldura();
+            return resultado;
+        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:

@@ -71,6 +71,7 @@ private:
 
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Colorir(HDC dc, HWND controle);
+    void PintarMoldura();
     void Criar(const janelas::Controle& c, int id);
     // Places every control, sizes and centres the window at `dpi`.
     void Dispor(UINT dpi);

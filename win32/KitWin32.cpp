@@ -42,6 +42,8 @@ KitWin32::KitWin32(HINSTANCE instancia) : instancia_(instancia) {
 }
 
 KitWin32::~KitWin32() {
+    // Not the end of the program any more: nothing to end.
+    SetWindowLongPtrW(oculta_, GWLP_USERDATA, 0);
     DestroyWindow(oculta_);
 }
 
@@ -114,13 +116,34 @@ LRESULT CALLBACK KitWin32::ProcedimentoOculta(HWND hwnd, UINT msg, WPARAM wp, LP
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
     }
     auto* kit = reinterpret_cast<KitWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == MensagemDepois && kit != nullptr) {
-        if (!kit->fila_.empty()) {
-            const std::function<void()> acao = std::move(kit->fila_.front());
-            kit->fila_.pop_front();
-            acao();
-        }
-        return 0;
+    if (kit == nullptr) {
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    switch (msg) {
+        case MensagemDepois:
+            if (!kit->fila_.empty()) {
+                const std::function<void()> acao = std::move(kit->fila_.front());
+                kit->fila_.pop_front();
+                acao();
+            }
+            return 0;
+        case WM_CLOSE:
+            // No person can reach this window: a WM_CLOSE here comes from
+            // another program asking this one to end (taskkill without /F
+            // posts one to every top-level window; the visible ones ignore
+            // it, as they ignore Alt+F4). It ends as "Sair" does. The
+            // default handling would destroy this window and every window
+            // it owns, and leave the loop running with no window at all.
+            kit->EncerrarJa();
+            return 0;
+        case WM_DESTROY:
+            // Whatever destroys it while the program runs ends the program:
+            // every window hangs from it.
+            kit->oculta_ = nullptr;
+            kit->EncerrarJa();
+            return 0;
+        default:
+            break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

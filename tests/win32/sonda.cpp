@@ -9,8 +9,13 @@
 //   sonda invocacao JANELA CONTROLE N TEXTO
 //       whether the control shows the first N letters of an invocation,
 //       then TEXTO
+//   sonda atalho ARQUIVO.lnk          prints the shortcut's target (UTF-8),
+//       as the shell reads it
 
 #include <windows.h>
+// After windows.h, which they need.
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
@@ -90,6 +95,31 @@ int Falha(const char* porque) {
     return 1;
 }
 
+int Atalho(const char* arquivo) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkW* atalho = nullptr;
+    IPersistFile* persistido = nullptr;
+    wchar_t alvo[MAX_PATH] = {};
+    const bool lido =
+        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&atalho))) &&
+        SUCCEEDED(atalho->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persistido))) &&
+        SUCCEEDED(persistido->Load(Wide(arquivo).c_str(), STGM_READ)) &&
+        SUCCEEDED(atalho->GetPath(alvo, MAX_PATH, nullptr, 0));
+    if (persistido != nullptr) {
+        persistido->Release();
+    }
+    if (atalho != nullptr) {
+        atalho->Release();
+    }
+    CoUninitialize();
+    if (!lido) {
+        return Falha("not a shortcut");
+    }
+    std::printf("%s\n", Utf8(alvo).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -97,6 +127,9 @@ int main(int argc, char* argv[]) {
         return Falha("usage: sonda COMMAND WINDOW [CONTROL]");
     }
     const std::string_view comando = argv[1];
+    if (comando == "atalho") {
+        return Atalho(argv[2]);
+    }
     const janelas::Janela* d = Descricao(argv[2]);
     if (d == nullptr) {
         return Falha("no such window");

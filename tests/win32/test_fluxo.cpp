@@ -1,8 +1,9 @@
 // The flow between the windows on Win32's message loops, and the timer:
 // "Entrar" destroys the entry window before the main one shows, a modal
 // window disables the one below until its "OK", "Sair" ends every loop
-// with status 0, and nothing but "Sair" closes a window. Timer ticks come
-// through the queue and stop the moment the timer is disabled.
+// with status 0, nothing but "Sair" closes a window, and a close request
+// from outside ends the program as "Sair" does. Timer ticks come through the
+// queue, late ones caught up, and stop the moment the timer is disabled.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -99,6 +100,47 @@ TEST_F(Fluxo, SairOnTheEntryWindowEndsWithoutAMainWindow) {
     EXPECT_EQ(programa.Principal(), nullptr);
 }
 
+// What taskkill without /F does: a WM_CLOSE posted to every top-level
+// window of the program, the hidden owner of the others included.
+void PedirQueTermine() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND janela, LPARAM) -> BOOL {
+            PostMessageW(janela, WM_CLOSE, 0, 0);
+            return TRUE;
+        },
+        0);
+}
+
+// Asked to end from outside while the help window is open over the main
+// one (two modal loops deep), the program ends as "Sair" ends it: every
+// loop, with status 0, no window left on the screen. Never a loop left
+// running with no window to end it.
+TEST_F(Fluxo, ACloseRequestFromOutsideEndsEveryLoopWithStatusZero) {
+    kit.Depois([&] {
+        Clicar(programa.Entrada(), "CmdEntrar");
+        kit.Depois([&] {
+            janelas::JanelaViva& jp = programa.Principal()->Janela();
+            jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
+            kit.Depois(PedirQueTermine);
+            Clicar(&jp, "CmdPergunta");
+        });
+    });
+    // Should the request leave the loop running, this ends it, with another
+    // status.
+    const UINT_PTR guarda =
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
+    EXPECT_EQ(kit.RodarAteOFim(), 0);
+    KillTimer(nullptr, guarda);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND janela, LPARAM) -> BOOL {
+            EXPECT_FALSE(IsWindowVisible(janela));
+            return TRUE;
+        },
+        0);
+}
+
 class Temporizador : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -133,6 +175,18 @@ TEST_F(Temporizador, TicksComeThroughTheQueueAndStopWhenDisabled) {
     RodarPor(200);
     // Late ticks are caught up, but none after the handler stopped it.
     EXPECT_EQ(pulsos_, parar_);
+}
+
+// Every tick due since the timer started is given at the next WM_TIMER,
+// however late it comes, not one or two at a time.
+TEST_F(Temporizador, ALateTickCatchesUpEveryTickDue) {
+    parar_ = 1000;
+    viva_->Temporizador("Timer").SetEnabled(true);
+    Sleep(100);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageW(&msg, Hwnd(viva_.get()), WM_TIMER, WM_TIMER, PM_REMOVE));
+    DispatchMessageW(&msg);
+    EXPECT_GE(pulsos_, 100 / janelas::Principal.Achar("Timer")->intervaloMs);
 }
 
 TEST_F(Temporizador, DisabledTimerRaisesNoTicks) {

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "Geometria.h"
 #include "JanelaWin32.h"
 #include "Janelas.h"
 #include "KitWin32.h"
@@ -34,12 +35,29 @@ bool Tem(HWND h, LONG_PTR estilo) {
     return (GetWindowLongPtrW(h, GWL_STYLE) & estilo) == estilo;
 }
 
-// What a described colour is on this desktop, or `padrao` for the default.
+COLORREF Rgb(const janelas::Rgb& rgb) {
+    return RGB(rgb.r, rgb.g, rgb.b);
+}
+
+// What a described colour is: a named one the classic scheme's value
+// whatever the desktop's, the default the desktop's `padrao`.
 COLORREF Esperada(const janelas::Cor& cor, int padrao) {
-    if (cor.tipo == janelas::Cor::Tipo::Explicita) {
-        return RGB(cor.rgb.r, cor.rgb.g, cor.rgb.b);
+    switch (cor.tipo) {
+        case janelas::Cor::Tipo::Explicita:
+            return Rgb(cor.rgb);
+        case janelas::Cor::Tipo::Sistema:
+            return Rgb(janelas::ValorClassico(cor.sistema));
+        case janelas::Cor::Tipo::Padrao:
+            break;
     }
-    return GetSysColor(cor.tipo == janelas::Cor::Tipo::Sistema ? static_cast<int>(cor.sistema) : padrao);
+    return GetSysColor(padrao);
+}
+
+// Shown, with the frame and every control painted.
+void MostrarPintada(win32::JanelaWin32& janela) {
+    janela.Mostrar();
+    RedrawWindow(janela.Hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 class Realizacao : public ::testing::TestWithParam<const janelas::Janela*> {
@@ -132,8 +150,74 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
     GetWindowRect(h, &fora);
     EXPECT_EQ(fora.right - fora.left, d.cliente.largura + 2 * janelas::MolduraPixels);
     EXPECT_EQ(fora.bottom - fora.top, d.cliente.altura + 2 * janelas::MolduraPixels);
-    EXPECT_NEAR(fora.left + fora.right, GetSystemMetrics(SM_CXSCREEN), 1);
-    EXPECT_NEAR(fora.top + fora.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
+    // Rounded as on every realisation.
+    EXPECT_EQ(fora.left, janelas::Centrado(GetSystemMetrics(SM_CXSCREEN), fora.right - fora.left));
+    EXPECT_EQ(fora.top, janelas::Centrado(GetSystemMetrics(SM_CYSCREEN), fora.bottom - fora.top));
+    janela_->Fechar();
+}
+
+// The raised frame as painted on the screen, ring by ring from the outside:
+// the light shade on the top and left edges and the top-left corner, the
+// dark one on the bottom and right edges and the other three corners. An
+// outermost ring one pixel in on the bottom or right would show here.
+TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
+    HWND h = janela_->Hwnd();
+    MostrarPintada(*janela_);
+    RECT fora{};
+    GetWindowRect(h, &fora);
+    const int w = fora.right - fora.left;
+    const int a = fora.bottom - fora.top;
+    HDC dc = GetWindowDC(h);
+    for (int i = 0; i < janelas::MolduraPixels; ++i) {
+        const COLORREF claro = Rgb(janelas::AneisMoldura[i].claro);
+        const COLORREF escuro = Rgb(janelas::AneisMoldura[i].escuro);
+        const struct {
+            const char* onde;
+            int x, y;
+            COLORREF cor;
+        } pontos[] = {
+            {"top", w / 2, i, claro},
+            {"left", i, a / 2, claro},
+            {"bottom", w / 2, a - 1 - i, escuro},
+            {"right", w - 1 - i, a / 2, escuro},
+            {"top-left", i, i, claro},
+            {"top-right", w - 1 - i, i, escuro},
+            {"bottom-left", i, a - 1 - i, escuro},
+            {"bottom-right", w - 1 - i, a - 1 - i, escuro},
+        };
+        for (const auto& p : pontos) {
+            EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "ring " << i << ", " << p.onde;
+        }
+    }
+    // Inside the frame, the window's own ground.
+    EXPECT_EQ(GetPixel(dc, janelas::MolduraPixels, janelas::MolduraPixels),
+              Esperada(GetParam()->fundo, COLOR_3DFACE));
+    ReleaseDC(h, dc);
+    janela_->Fechar();
+}
+
+// Each rule shows on the screen against the window's ground: the about
+// window's two, in the active caption's text colour, once came out black on
+// black.
+TEST_P(Realizacao, LinesShowAgainstTheGround) {
+    const janelas::Janela& d = *GetParam();
+    MostrarPintada(*janela_);
+    HDC janela = GetDC(janela_->Hwnd());
+    const COLORREF chao = GetPixel(janela, 0, 0);
+    ReleaseDC(janela_->Hwnd(), janela);
+    EXPECT_EQ(chao, Esperada(d.fundo, COLOR_3DFACE));
+    for (const janelas::Controle& c : d.controles) {
+        if (c.tipo != Tipo::Linha) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(c.nome));
+        HWND linha = janela_->HwndDe(c.nome);
+        HDC dc = GetDC(linha);
+        const COLORREF cor = GetPixel(dc, c.area.largura / 2, 0);
+        ReleaseDC(linha, dc);
+        EXPECT_NE(cor, chao);
+        EXPECT_EQ(cor, Esperada(c.corTexto, COLOR_WINDOWTEXT));
+    }
     janela_->Fechar();
 }
 
