@@ -238,13 +238,13 @@ inline constexpr int MolduraPixels = 3;
 // ring's light shade runs along the top and left edges, its dark shade along
 // the bottom and right ones and over the top-right and bottom-left corners.
 struct Anel {
-    Rgb claro;
-    Rgb escuro;
+    CorSistema claro;
+    CorSistema escuro;
 };
 inline constexpr Anel AneisMoldura[MolduraPixels] = {
-    {{212, 208, 200}, {64, 64, 64}},
-    {{255, 255, 255}, {128, 128, 128}},
-    {{212, 208, 200}, {212, 208, 200}},
+    {CorSistema::Luz3D, CorSistema::SombraEscura3D},
+    {CorSistema::RealceBotao, CorSistema::SombraBotao},
+    {CorSistema::FaceBotao, CorSistema::FaceBotao},
 };
 
 }  // namespace morvantis::janelas

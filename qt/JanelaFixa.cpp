@@ -83,24 +83,21 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
 }
 
 void JanelaFixa::paintEvent(QPaintEvent*) {
-    // The classic raised dialog frame: light and white above and to the left,
-    // grey and dark below and to the right, the button face inside. The dark
-    // lines come last: the top-right and bottom-left corners are theirs.
+    // Ring by ring from the outside in; the dark lines come last: the
+    // top-right and bottom-left corners are theirs.
     QPainter p(this);
-    const auto borda = [&](int recuo, janelas::CorSistema claro, janelas::CorSistema escuro) {
+    int recuo = 0;
+    for (const janelas::Anel& anel : janelas::AneisMoldura) {
         // QRect's bottom-right is its last pixel: (w - 1, h - 1) for rect().
         const QRect b = rect().adjusted(recuo, recuo, -recuo, -recuo);
-        p.setPen(Classica(claro));
+        p.setPen(Classica(anel.claro));
         p.drawLine(b.topLeft(), b.topRight());
         p.drawLine(b.topLeft(), b.bottomLeft());
-        p.setPen(Classica(escuro));
+        p.setPen(Classica(anel.escuro));
         p.drawLine(b.bottomLeft(), b.bottomRight());
         p.drawLine(b.topRight(), b.bottomRight());
-    };
-    using janelas::CorSistema;
-    borda(0, CorSistema::Luz3D, CorSistema::SombraEscura3D);
-    borda(1, CorSistema::RealceBotao, CorSistema::SombraBotao);
-    borda(2, CorSistema::FaceBotao, CorSistema::FaceBotao);
+        ++recuo;
+    }
 }
 
 void JanelaFixa::setVisible(bool visivel) {

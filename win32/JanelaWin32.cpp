@@ -280,12 +280,10 @@ void JanelaWin32::Mostrar() {
     Centrar();
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    // The focus goes to the first control in tab order that can take it.
-    for (const Vivo& v : controles_) {
-        if (v.descricao->TomaFoco() && IsWindowEnabled(v.hwnd)) {
-            SetFocus(v.hwnd);
-            break;
-        }
+    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
+        [this](const janelas::Controle& c) { return IsWindowEnabled(Achar(c.nome)->hwnd) != FALSE; });
+    if (primeiro != nullptr) {
+        SetFocus(Achar(primeiro->nome)->hwnd);
     }
     UpdateWindow(hwnd_);
 }
@@ -391,8 +389,8 @@ void JanelaWin32::PintarMoldura() {
     HDC dc = GetWindowDC(hwnd_);
     for (int i = 0; i < Aneis; ++i) {
         const int n = largura * (i + 1) / Aneis - largura * i / Aneis;
-        HBRUSH claro = pinceis_.De(Colorref(janelas::AneisMoldura[i].claro));
-        HBRUSH escuro = pinceis_.De(Colorref(janelas::AneisMoldura[i].escuro));
+        HBRUSH claro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].claro)));
+        HBRUSH escuro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].escuro)));
         const RECT topo{anel.left, anel.top, anel.right, anel.top + n};
         const RECT esquerda{anel.left, anel.top, anel.left + n, anel.bottom};
         const RECT base{anel.left, anel.bottom - n, anel.right, anel.bottom};

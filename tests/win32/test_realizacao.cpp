@@ -169,8 +169,8 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
     const int a = fora.bottom - fora.top;
     HDC dc = GetWindowDC(h);
     for (int i = 0; i < janelas::MolduraPixels; ++i) {
-        const COLORREF claro = Rgb(janelas::AneisMoldura[i].claro);
-        const COLORREF escuro = Rgb(janelas::AneisMoldura[i].escuro);
+        const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].claro));
+        const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].escuro));
         const struct {
             const char* onde;
             int x, y;
