@@ -29,6 +29,13 @@ CaixaPergunta::CaixaPergunta(janelas::ModeloPergunta& modelo, QWidget* pai)
     modelo_.Ligar(this);
     connect(this, &QLineEdit::cursorPositionChanged, this, &CaixaPergunta::RelatarSelecao);
     connect(this, &QLineEdit::selectionChanged, this, &CaixaPergunta::RelatarSelecao);
+    // A text set on the widget from outside (a screen reader's tools, a
+    // test) is typed into the box like a paste over the whole text.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& texto) {
+        if (!espelhando_) {
+            modelo_.Substituir(0, modelo_.Texto().size(), ParaU16(texto));
+        }
+    });
     Mostrar(modelo_);
 }
 
@@ -87,10 +94,13 @@ void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
         }
         modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
     } else {
-        // Caret and selection keys; whatever the widget does to its text on
-        // its own is undone by showing the model again.
+        // Caret and selection keys; whatever the widget would do to its
+        // text on its own is undone by showing the model again.
+        espelhando_ = true;
         QLineEdit::keyPressEvent(evento);
+        espelhando_ = false;
         evento->accept();
+        RelatarSelecao();
         Mostrar(modelo_);
     }
 }
