@@ -106,10 +106,11 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_SETTEXT:
         case EM_REPLACESEL: {
-            // From another program: the box's own operations.
+            // From another program: typed into the box over its whole text,
+            // or at the selection.
             const std::u16string texto = lp != 0 ? ParaU16(reinterpret_cast<const wchar_t*>(lp)) : u"";
             if (msg == WM_SETTEXT) {
-                modelo_.SetText(texto);
+                modelo_.Substituir(0, modelo_.Texto().size(), texto);
             } else {
                 modelo_.Inserir(texto);
             }
