@@ -6,6 +6,7 @@
 //   shown, layout shift, bytes, and a reload through the service worker;
 // - the reveal's pace under the same CPU slowdown, and the layouts a tick
 //   forces;
+// - a megabyte pasted into the question box, in a capture and in the open;
 // - axe-core on every window at phone, tablet and desktop sizes;
 // - npm's Lighthouse (mobile) against the same chromium (CHROME_PATH),
 //   its four scores and the audits that fail.
@@ -241,6 +242,49 @@ function contarForcadas(eventos) {
     .filter((e) => dentro.some((t) => t.tid === e.tid && e.ts >= t.de && e.ts <= t.ate)).length;
 }
 
+// A megabyte pasted into the question box (accents and emoji), in a
+// capture and in the open: from the page's paste event to the next frame
+// drawn after the box has taken it, at full CPU speed.
+async function colagem(navegador, servidor) {
+  const texto = "ação 👍 é ".repeat(104858).slice(0, 1 << 20);
+  const tempos = { capture: [], open: [] };
+  for (let i = 0; i < RODADAS; i++) {
+    for (const modo of Object.keys(tempos)) {
+      const contexto = await navegador.createBrowserContext();
+      await contexto.overridePermissions(servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+      const pagina = await contexto.newPage();
+      await pagina.setViewport(CELULAR);
+      await pagina.goto(servidor.url);
+      await pagina.waitForSelector("html[data-pronto]");
+      await entrar(pagina);
+      await pagina.focus(PERGUNTA);
+      const sessao = await pagina.createCDPSession();
+      for (const c of modo === "capture" ? ";" : ";sim") {
+        await sessao.send("Input.insertText", { text: c });
+      }
+      if (modo === "open") {
+        await pagina.keyboard.press("Enter");
+      }
+      await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
+      await pagina.evaluate((pergunta) => {
+        window.__colada = new Promise((fim) => {
+          let inicio = 0;
+          document.addEventListener("paste", () => { inicio = performance.now(); }, true);
+          document.querySelector(pergunta).addEventListener("beforeinput", () =>
+            requestAnimationFrame(() => setTimeout(() => fim(performance.now() - inicio), 0)));
+        });
+      }, PERGUNTA);
+      await sessao.send("Input.dispatchKeyEvent", { type: "rawKeyDown", key: "v", code: "KeyV",
+        windowsVirtualKeyCode: 86, modifiers: 2, commands: ["paste"] });
+      await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "v", code: "KeyV", modifiers: 2 });
+      tempos[modo].push(await pagina.evaluate(() => window.__colada));
+      await contexto.close();
+    }
+  }
+  medir("paste_1mb_capture_ms", tempos.capture, ate(1000));
+  medir("paste_1mb_open_ms", tempos.open, ate(1000));
+}
+
 // axe-core on each window as a person opens it, at three sizes.
 const TAMANHOS = {
   phone: CELULAR,
@@ -325,6 +369,7 @@ const navegador = await abrirNavegador();
 try {
   await cargaLenta(navegador, servidor);
   await revelacao(navegador, servidor);
+  await colagem(navegador, servidor);
   await acessibilidade(navegador, servidor);
 } finally {
   await navegador.close();

@@ -53,7 +53,23 @@ mutter)
         "${propria[@]}" true 2>/dev/null || { echo "no mount namespace here: skipped"; exit 77; }
         MORVANTIS_TMP_PROPRIO=1 exec "${propria[@]}" "$0" "$wm" "$@"
     fi
+    # The machine's /tmp stays in sight at /mnt (in this namespace only), and
+    # a checkout or build under it that the test runs from is put back.
+    mount --bind /tmp /mnt
     mount -t tmpfs tmpfs /tmp
+    for caminho in "$@" "$PWD"; do
+        case "$caminho" in
+        /tmp/?*)
+            topo=${caminho#/tmp/}
+            topo=${topo%%/*}
+            if [ -e "/mnt/$topo" ] && [ ! -e "/tmp/$topo" ]; then
+                mkdir "/tmp/$topo"
+                mount --bind "/mnt/$topo" "/tmp/$topo"
+            fi
+            ;;
+        esac
+    done
+    cd "$PWD"
     # mutter refuses an X socket directory that anyone cannot write to.
     mkdir -m 1777 /tmp/.X11-unix
     XDG_RUNTIME_DIR=$(mktemp -d)
