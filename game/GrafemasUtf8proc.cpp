@@ -9,17 +9,17 @@ namespace morvantis::grafemas {
 
 namespace {
 
-// Two printable ASCII characters are always two characters: none of them
-// extends, joins or prefixes another. Most of what is typed is such pairs,
-// and they need not ask utf8proc; a cluster's state starts afresh after one.
-bool Ascii(utf8proc_int32_t a, utf8proc_int32_t b) {
-    return a >= 0x20 && a < 0x7F && b >= 0x20 && b < 0x7F;
+// Two characters below U+0300 are always two (see Simples in Grafemas.cpp),
+// but CR and LF; a cluster's state starts afresh after such a pair.
+bool Simples(utf8proc_int32_t a, utf8proc_int32_t b) {
+    return a < 0x300 && b < 0x300 && !(a == '\r' && b == '\n');
 }
 
 }  // namespace
 
 std::vector<std::size_t> Inicios(std::u16string_view s) {
     std::vector<std::size_t> inicios;
+    inicios.reserve(s.size());
     utf8proc_int32_t estado = 0;
     utf8proc_int32_t anterior = -1;
     for (std::size_t i = 0; i < s.size();) {
@@ -39,7 +39,7 @@ std::vector<std::size_t> Inicios(std::u16string_view s) {
             continue;
         }
         bool quebra = anterior < 0;
-        if (!quebra && Ascii(anterior, cp)) {
+        if (!quebra && Simples(anterior, cp)) {
             quebra = true;
             estado = 0;
         } else if (!quebra) {

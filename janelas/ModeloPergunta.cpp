@@ -22,6 +22,10 @@ bool EhQuebraDeLinha(std::u16string_view c) {
     return c == u"\r\n" || c == u"\r" || c == u"\n";
 }
 
+bool TemSurrogato(std::u16string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char16_t c) { return texto::EhAlto(c) || texto::EhBaixo(c); });
+}
+
 // The text without lone surrogates, which no box may hold.
 std::u16string SemSurrogatosSoltos(std::u16string_view s) {
     std::u16string limpo;
@@ -52,8 +56,9 @@ public:
         if (--caixa_.lotes_ != 0) {
             return;
         }
-        caixa_.ancora_ = grafemas::Fronteira(caixa_.texto_, caixa_.ancora_, true);
+        const bool vazia = caixa_.ancora_ == caixa_.cursor_;
         caixa_.cursor_ = grafemas::Fronteira(caixa_.texto_, caixa_.cursor_, true);
+        caixa_.ancora_ = vazia ? caixa_.cursor_ : grafemas::Fronteira(caixa_.texto_, caixa_.ancora_, true);
         if (caixa_.vista_ != nullptr) {
             caixa_.vista_->Mostrar(caixa_);
         }
@@ -74,13 +79,15 @@ void ModeloPergunta::DefinirFiltro(FiltroTeclas filtro, EmCaptura emCaptura) {
 
 void ModeloPergunta::Teclar(toolkit::Tecla tecla) {
     Lote lote(*this);
-    tecla = SemSurrogatosSoltos(tecla);
+    if (TemSurrogato(tecla)) {
+        tecla = SemSurrogatosSoltos(tecla);
+    }
     if (tecla.empty()) {
         return;
     }
     if (EhQuebraDeLinha(tecla)) {
         tecla = toolkit::Tecla(1, toolkit::teclas::Enter);
-    } else if (grafemas::Inicios(tecla).size() > 1) {
+    } else if (tecla.size() > 1 && grafemas::Inicios(tecla).size() > 1) {
         Inserir(tecla);  // several characters in one keystroke: a macro key, a remote keyboard
         return;
     }
@@ -160,7 +167,7 @@ void ModeloPergunta::Colar() {
 
 void ModeloPergunta::Inserir(std::u16string_view texto) {
     Lote lote(*this);
-    const std::u16string limpo = SemSurrogatosSoltos(texto);
+    const std::u16string limpo = TemSurrogato(texto) ? SemSurrogatosSoltos(texto) : std::u16string(texto);
     std::vector<std::size_t> inicios = grafemas::Inicios(limpo);
     inicios.push_back(limpo.size());
     // Once a character does not fit, none after it goes in either: the text
