@@ -14,17 +14,6 @@ std::u16string Primeiros(std::u16string_view s, std::int64_t n) {
     return std::u16string(s.substr(0, static_cast<std::size_t>(n)));
 }
 
-std::u16string SemUltimo(std::u16string_view s) {
-    if (s.empty()) {
-        return {};
-    }
-    std::size_t corte = s.size() - 1;
-    if (corte > 0 && EhBaixo(s[corte]) && EhAlto(s[corte - 1])) {
-        --corte;
-    }
-    return std::u16string(s.substr(0, corte));
-}
-
 void Acrescentar(std::u16string& s, char32_t c) {
     if (c > 0x10FFFF) {
         c = 0xFFFD;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Small helpers over 16-bit character strings that never split a character
-// outside the 16-bit range (a surrogate pair) in two.
+// outside the 16-bit range (a surrogate pair) in two. What a person sees as
+// one character is a grapheme cluster: Grafemas.h.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,9 +26,6 @@ namespace morvantis::texto {
 // The first n characters: all of s when n reaches its length, nothing when n
 // is 0 or less.
 [[nodiscard]] std::u16string Primeiros(std::u16string_view s, std::int64_t n);
-
-// s without its last character; a surrogate pair goes as a whole.
-[[nodiscard]] std::u16string SemUltimo(std::u16string_view s);
 
 // Appends one code point; anything that is not a valid code point becomes
 // U+FFFD, a lone surrogate stays one unit.
