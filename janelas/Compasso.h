@@ -3,9 +3,9 @@
 // The pace of a periodic timer, kept from the moment it started rather than
 // from the last tick: the platforms' timers fire a little late or coarsely
 // (Windows rounds up to its clock tick, a busy phone skips frames), and a
-// reveal of n characters must still take n intervals. Every toolkit's timer
-// asks this schedule how many ticks are due and runs that many, so a late
-// tick catches up the same way everywhere.
+// reveal of n characters must still take n intervals. Every toolkit's timer,
+// at each wake, asks this schedule how many ticks to run (Acordar) and runs
+// that many, so a late tick catches up the same way everywhere.
 
 #include <cmath>
 #include <cstdint>

@@ -99,7 +99,7 @@ void TemporizadorWeb::Pulsar(void* temporizador) {
     const std::uint64_t partida = t.partida_;
     // The handler may stop the timer, or stop and restart it: then the
     // ticks left of this schedule are not its own any more.
-    for (auto devidos = t.compasso_.Devidos(emscripten_get_now());
+    for (auto devidos = t.compasso_.Acordar(emscripten_get_now());
          devidos > 0 && t.ligado_ && t.partida_ == partida; --devidos) {
         if (t.handler_) {
             t.handler_();

@@ -95,7 +95,7 @@ void Temporizador::SetEnabled(bool ligado) {
 void Temporizador::Pulsar() {
     // Nothing once stopped: a WM_TIMER may already have been queued, and the
     // handler may stop the timer in the middle of a catch-up.
-    for (auto devidos = ligado_ ? compasso_.Devidos(AgoraMs()) : 0; devidos > 0 && ligado_; --devidos) {
+    for (auto devidos = ligado_ ? compasso_.Acordar(AgoraMs()) : 0; devidos > 0 && ligado_; --devidos) {
         if (handler_) {
             handler_();
         }

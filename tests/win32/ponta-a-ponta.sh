@@ -6,16 +6,8 @@
 # presses the buttons. Run under tests/win32/sob-wine.sh.
 #   ponta-a-ponta.sh MORVANTIS.EXE SONDA.EXE
 set -euo pipefail
-exe=$1
-s=$2
-
-wine "$exe" &
-programa=$!
-trap 'kill $programa 2>/dev/null || true' EXIT
-
-wine "$s" esperar FrmEntrada
-wine "$s" clicar FrmEntrada CmdEntrar
-wine "$s" esperar FrmMain
+# shellcheck source=tests/win32/ate-a-principal.sh
+source "$(dirname "$0")/ate-a-principal.sh"
 # Only the main window is on the screen now; the key events go to it.
 janela=$(xdotool search --sync --onlyvisible --classname morvantis.exe | head -n1)
 xdotool windowfocus --sync "$janela"

@@ -5,16 +5,8 @@
 # tests/win32/sob-wine.sh.
 #   taskkill.sh MORVANTIS.EXE SONDA.EXE
 set -euo pipefail
-exe=$1
-s=$2
-
-wine "$exe" &
-programa=$!
-trap 'kill $programa 2>/dev/null || true' EXIT
-
-wine "$s" esperar FrmEntrada
-wine "$s" clicar FrmEntrada CmdEntrar
-wine "$s" esperar FrmMain
+# shellcheck source=tests/win32/ate-a-principal.sh
+source "$(dirname "$0")/ate-a-principal.sh"
 wine taskkill /im "$(basename "$exe")"
 for _ in $(seq 100); do
     kill -0 "$programa" 2>/dev/null || break
