@@ -1,8 +1,10 @@
 #include "Oraculo.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "Grafemas.h"
+#include "Palavras.h"
 #include "Texto.h"
 
 namespace morvantis {
@@ -32,6 +34,7 @@ void Oraculo::TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii) {
             estado_.ModoSecreto = true;
             estado_.SecretoUsado = true;
             estado_.Invocacao = modulo_.SortearInvocacao();
+            antesDaCaptura_ = iniciosResposta_.size();
         }
         return;
     }
@@ -45,37 +48,57 @@ void Oraculo::TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii) {
     }
     if (KeyAscii.size() == 1 && KeyAscii.front() == toolkit::teclas::Backspace) {
         KeyAscii.clear();
-        Apagar();
+        Apagar(1);
         return;
     }
     Capturar(KeyAscii);
     KeyAscii.clear();
 }
 
+void Oraculo::TxtPergunta_Apagar(toolkit::Alcance alcance, std::size_t caracteres) {
+    if (!estado_.ModoSecreto) {
+        return;
+    }
+    std::size_t n = caracteres;
+    if (alcance == toolkit::Alcance::Palavra) {
+        // The word the master typed, found on the secret itself: the box
+        // shows only the invocation's words.
+        const std::size_t inicio = palavras::InicioAntes(estado_.Resposta, estado_.Resposta.size());
+        n = static_cast<std::size_t>(iniciosResposta_.end() - std::lower_bound(iniciosResposta_.begin(),
+                                                                               iniciosResposta_.end(),
+                                                                               inicio));
+    } else if (alcance == toolkit::Alcance::Linha) {
+        n = iniciosResposta_.size() - std::min(antesDaCaptura_, iniciosResposta_.size());
+    }
+    Apagar(n);
+}
+
 // Shortens the box from its own current text, not by re-cutting the phrase:
-// after a Delete or an arrow key acted on the box, the erase still takes one
+// once the answer outgrew the phrase, each erased character still takes one
 // visible letter off.
-void Oraculo::Apagar() {
+void Oraculo::Apagar(std::size_t n) {
     const std::u16string caixa = c_.TxtPergunta.Text();
-    if (caixa.empty()) {
+    if (caixa.empty() || n == 0) {
         return;
     }
     // Saturates rather than wraps: a box of more than 32,768 spaces erased
     // one by one keeps the count at its floor.
-    if (estado_.Mascarados > MinimoMascarados) {
-        --estado_.Mascarados;
-    }
+    const auto menos = static_cast<std::int64_t>(std::min<std::size_t>(n, 1 << 20));
+    estado_.Mascarados = static_cast<std::int16_t>(
+        std::max<std::int64_t>(std::int64_t{estado_.Mascarados} - menos, MinimoMascarados));
     // The counts are 16-bit scratch; the cuts use the real lengths so a
-    // longer text still loses exactly its last character.
+    // longer text still loses exactly its last characters.
     const std::vector<std::size_t> letras = grafemas::Inicios(caixa);
     estado_.TamResposta = texto::Contagem16(iniciosResposta_.size());
     estado_.TamPergunta = texto::Contagem16(letras.size());
-    const std::u16string encurtada = caixa.substr(0, letras.back());
+    const std::u16string encurtada = caixa.substr(0, n < letras.size() ? letras[letras.size() - n] : 0);
     c_.TxtPergunta.SetText(encurtada);
-    if (!iniciosResposta_.empty()) {
-        estado_.Resposta.resize(iniciosResposta_.back());
-        iniciosResposta_.pop_back();
+    const std::size_t ficam = iniciosResposta_.size() - std::min(n, iniciosResposta_.size());
+    if (ficam < iniciosResposta_.size()) {
+        estado_.Resposta.resize(iniciosResposta_[ficam]);
+        iniciosResposta_.resize(ficam);
     }
+    antesDaCaptura_ = std::min(antesDaCaptura_, ficam);
     c_.TxtPergunta.SetCaret(encurtada.size());
 }
 
@@ -150,6 +173,7 @@ void Oraculo::CmdNova_Click() {
     c_.TxtResposta.SetText({});
     estado_.Resposta.clear();
     iniciosResposta_.clear();
+    antesDaCaptura_ = 0;
     c_.TxtPergunta.SetText({});
     estado_.Mascarados = 0;
     estado_.TamResposta = 0;
@@ -161,6 +185,7 @@ void Oraculo::CmdNova_Click() {
 void Oraculo::NovaResposta(std::u16string_view resposta) {
     estado_.Resposta = resposta;
     iniciosResposta_ = grafemas::Inicios(resposta);
+    antesDaCaptura_ = iniciosResposta_.size();
 }
 
 void Oraculo::CmdSair_Click() {

@@ -56,6 +56,11 @@ public:
     // KeyAscii is one keystroke: one character as a person sees it, or a
     // control code; emptying it swallows the key.
     void TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii);
+    // A deletion that reaches the box's end during a capture, other than
+    // one Backspace: `caracteres` characters, the secret's last word, or all
+    // that this capture took. The secret loses what the master erased and
+    // the box as many letters, each as a Backspace takes one.
+    void TxtPergunta_Apagar(toolkit::Alcance alcance, std::size_t caracteres);
     void CmdPergunta_Click();
     void Timer_Timer();
     void CmdNova_Click();
@@ -66,7 +71,9 @@ public:
     [[nodiscard]] const EstadoJogo& Estado() const { return estado_; }
 
 private:
-    void Apagar();
+    // Erases n characters: n letters off the box's own text (nothing when
+    // it is empty) and n characters off the end of Resposta.
+    void Apagar(std::size_t n);
     void Capturar(const toolkit::Tecla& tecla);
     // Resposta replaced whole: where each of its characters begins, again.
     void NovaResposta(std::u16string_view resposta);
@@ -75,6 +82,8 @@ private:
     // the capture joins an accent or a joiner to the character before it,
     // Backspace takes a whole character, the reveal shows whole ones.
     std::vector<std::size_t> iniciosResposta_;
+    // How many characters of Resposta were there before this capture.
+    std::size_t antesDaCaptura_ = 0;
 
     toolkit::MainWindowControls c_;
     Module1& modulo_;

@@ -27,16 +27,19 @@ FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
       oraculo_(Controles(*janela_, *this, fim), modulo) {
     // After the end, a key still queued is swallowed and a tick stops the
     // timer: nothing more happens on screen.
-    janela_->AoTeclar(
-        "TxtPergunta",
-        [this](toolkit::Tecla& tecla) {
-            if (fim_.Encerrado()) {
-                tecla.clear();
-                return;
-            }
-            oraculo_.TxtPergunta_KeyPress(tecla);
-        },
-        [this] { return oraculo_.Estado().ModoSecreto; });
+    janela_->AoTeclar("TxtPergunta", {[this](toolkit::Tecla& tecla) {
+                                          if (fim_.Encerrado()) {
+                                              tecla.clear();
+                                              return;
+                                          }
+                                          oraculo_.TxtPergunta_KeyPress(tecla);
+                                      },
+                                      [this] { return oraculo_.Estado().ModoSecreto; },
+                                      [this](toolkit::Alcance alcance, std::size_t caracteres) {
+                                          if (!fim_.Encerrado()) {
+                                              oraculo_.TxtPergunta_Apagar(alcance, caracteres);
+                                          }
+                                      }});
     const auto vivo = [this](void (Oraculo::*handler)()) {
         return [this, handler] {
             if (!fim_.Encerrado()) {

@@ -37,7 +37,7 @@ public:
     // delivers it (keys, dead keys, input methods, pastes), passes through
     // the filter one at a time before the box applies it: the box is a
     // ModeloPergunta, which the toolkit's control only translates and shows.
-    virtual void AoTeclar(std::string_view caixa, FiltroTeclas filtro, EmCaptura emCaptura) = 0;
+    virtual void AoTeclar(std::string_view caixa, Filtro filtro) = 0;
     virtual void AoReceberFoco(std::string_view caixa, std::function<void()> handler) = 0;
     virtual void AoPulsar(std::string_view temporizador, std::function<void()> handler) = 0;
 

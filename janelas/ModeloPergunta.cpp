@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Grafemas.h"
+#include "Palavras.h"
 #include "Texto.h"
 
 namespace morvantis::janelas {
@@ -72,23 +73,34 @@ private:
 
 ModeloPergunta::ModeloPergunta(std::size_t maximo) : maximo_(maximo) {}
 
-void ModeloPergunta::DefinirFiltro(FiltroTeclas filtro, EmCaptura emCaptura) {
+void ModeloPergunta::DefinirFiltro(Filtro filtro) {
     filtro_ = std::move(filtro);
-    emCaptura_ = std::move(emCaptura);
+}
+
+std::u16string ModeloPergunta::Juntar(std::u16string_view texto) {
+    std::u16string junto;
+    if (metade_ != 0 && !texto.empty() && texto::EhBaixo(texto.front())) {
+        junto.push_back(metade_);
+    }
+    metade_ = 0;
+    junto.append(texto);
+    if (!junto.empty() && texto::EhAlto(junto.back())) {
+        metade_ = junto.back();
+        junto.pop_back();
+    }
+    return TemSurrogato(junto) ? SemSurrogatosSoltos(junto) : junto;
 }
 
 void ModeloPergunta::Teclar(toolkit::Tecla tecla) {
     Lote lote(*this);
-    if (TemSurrogato(tecla)) {
-        tecla = SemSurrogatosSoltos(tecla);
-    }
+    tecla = Juntar(tecla);
     if (tecla.empty()) {
         return;
     }
     if (EhQuebraDeLinha(tecla)) {
         tecla = toolkit::Tecla(1, toolkit::teclas::Enter);
     } else if (tecla.size() > 1 && grafemas::Inicios(tecla).size() > 1) {
-        Inserir(tecla);  // several characters in one keystroke: a macro key, a remote keyboard
+        Colocar(tecla);  // several characters in one keystroke: a macro key, a remote keyboard
         return;
     }
     bool cabe = true;
@@ -96,8 +108,8 @@ void ModeloPergunta::Teclar(toolkit::Tecla tecla) {
 }
 
 void ModeloPergunta::Aplicar(toolkit::Tecla tecla, bool& cabe) {
-    if (filtro_) {
-        filtro_(tecla);
+    if (filtro_.teclas) {
+        filtro_.teclas(tecla);
     }
     if (tecla.empty()) {
         return;
@@ -124,7 +136,7 @@ void ModeloPergunta::Comando(char16_t codigo) {
     switch (codigo) {
         case toolkit::teclas::Backspace:
             if (!travada_) {
-                ApagarAtras();
+                Retroceder();
             }
             break;
         case CtrlA:
@@ -167,15 +179,17 @@ void ModeloPergunta::Colar() {
 
 void ModeloPergunta::Inserir(std::u16string_view texto) {
     Lote lote(*this);
-    const std::u16string limpo = TemSurrogato(texto) ? SemSurrogatosSoltos(texto) : std::u16string(texto);
+    Colocar(Juntar(texto));
+}
+
+void ModeloPergunta::Colocar(std::u16string_view limpo) {
     std::vector<std::size_t> inicios = grafemas::Inicios(limpo);
     inicios.push_back(limpo.size());
     // Once a character does not fit, none after it goes in either: the text
     // is never inserted with holes. Each still reaches the filter.
     bool cabe = true;
     for (std::size_t i = 0; i + 1 < inicios.size(); ++i) {
-        const std::u16string_view c =
-            std::u16string_view(limpo).substr(inicios[i], inicios[i + 1] - inicios[i]);
+        const std::u16string_view c = limpo.substr(inicios[i], inicios[i + 1] - inicios[i]);
         if (EhQuebraDeLinha(c)) {
             Aplicar(toolkit::Tecla(1, toolkit::teclas::Enter), cabe);
         } else if (c.size() != 1 || !EhControle(c.front())) {
@@ -187,8 +201,11 @@ void ModeloPergunta::Inserir(std::u16string_view texto) {
 
 void ModeloPergunta::Substituir(std::size_t inicio, std::size_t fim, std::u16string_view texto) {
     Lote lote(*this);
-    if (texto.empty()) {
+    // During a capture the letters replaced go as a deletion takes them, and
+    // the new text is captured after what is left.
+    if (texto.empty() || Capturando()) {
         ApagarIntervalo(inicio, fim);
+        Inserir(texto);
         return;
     }
     ancora_ = grafemas::Fronteira(texto_, std::min(inicio, fim), false);
@@ -196,7 +213,7 @@ void ModeloPergunta::Substituir(std::size_t inicio, std::size_t fim, std::u16str
     Inserir(texto);
 }
 
-void ModeloPergunta::ApagarAtras() {
+void ModeloPergunta::Retroceder() {
     if (Inicio() == Fim() && cursor_ > 0) {
         Trocar(grafemas::Fronteira(texto_, cursor_ - 1, false), cursor_, {});
     } else {
@@ -204,31 +221,102 @@ void ModeloPergunta::ApagarAtras() {
     }
 }
 
-void ModeloPergunta::ApagarAFrente() {
+Faixa ModeloPergunta::Alcancada(toolkit::Alcance alcance, bool paraTras) const {
+    using toolkit::Alcance;
+    if (paraTras) {
+        switch (alcance) {
+            case Alcance::Caractere:
+                return {cursor_ > 0 ? grafemas::Fronteira(texto_, cursor_ - 1, false) : 0, cursor_};
+            case Alcance::Palavra:
+                return {palavras::InicioAntes(texto_, cursor_), cursor_};
+            case Alcance::Linha:
+                return {0, cursor_};
+        }
+    }
+    switch (alcance) {
+        case Alcance::Caractere:
+            return {cursor_, grafemas::Fronteira(texto_, cursor_ + 1, true)};
+        case Alcance::Palavra:
+            return {cursor_, palavras::FimDepois(texto_, cursor_)};
+        case Alcance::Linha:
+            break;
+    }
+    return {cursor_, texto_.size()};
+}
+
+void ModeloPergunta::ApagarAtras(toolkit::Alcance alcance, std::optional<Faixa> faixa) {
     Lote lote(*this);
-    if (travada_) {
-        return;
+    // One character before the caret, however the platform put it, is the
+    // key Backspace, which the filter sees.
+    bool backspace = alcance == toolkit::Alcance::Caractere && Inicio() == Fim();
+    if (backspace && faixa && faixa->inicio != faixa->fim) {
+        backspace = Alargada(*faixa) == Alcancada(toolkit::Alcance::Caractere, true);
     }
-    if (Inicio() == Fim() && cursor_ < texto_.size()) {
-        Trocar(cursor_, grafemas::Fronteira(texto_, cursor_ + 1, true), {});
+    if (backspace) {
+        Teclar(toolkit::Tecla(1, toolkit::teclas::Backspace));
+    } else if (faixa) {
+        Apagar(*faixa, alcance);
+    } else if (Inicio() != Fim()) {
+        Apagar({Inicio(), Fim()}, toolkit::Alcance::Caractere);  // a selection goes as it stands
     } else {
-        Trocar(Inicio(), Fim(), {});
+        Apagar(Alcancada(alcance, true), alcance);
     }
+}
+
+void ModeloPergunta::ApagarAFrente(toolkit::Alcance alcance, std::optional<Faixa> faixa) {
+    Lote lote(*this);
+    if (Capturando()) {
+        return;  // the caret stands at the end of the invocation: nothing of the secret follows it
+    }
+    Apagar(faixa ? *faixa : Inicio() != Fim() ? Faixa{Inicio(), Fim()} : Alcancada(alcance, false), alcance);
 }
 
 void ModeloPergunta::ApagarIntervalo(std::size_t inicio, std::size_t fim) {
     Lote lote(*this);
-    if (travada_) {
+    Apagar({inicio, fim}, toolkit::Alcance::Caractere);
+}
+
+Faixa ModeloPergunta::Alargada(Faixa faixa) const {
+    return {grafemas::Fronteira(texto_, std::min(faixa.inicio, faixa.fim), false),
+            grafemas::Fronteira(texto_, std::max(faixa.inicio, faixa.fim), true)};
+}
+
+void ModeloPergunta::Apagar(Faixa faixa, toolkit::Alcance alcance) {
+    const auto [inicio, fim] = Alargada(faixa);
+    if (Capturando()) {
+        // Only the end of the invocation stands for the end of the secret.
+        if (inicio < fim && fim == texto_.size() && filtro_.apagar) {
+            filtro_.apagar(
+                alcance, grafemas::Inicios(std::u16string_view(texto_).substr(inicio, fim - inicio)).size());
+        }
         return;
     }
-    Trocar(grafemas::Fronteira(texto_, std::min(inicio, fim), false),
-           grafemas::Fronteira(texto_, std::max(inicio, fim), true), {});
+    if (!travada_) {
+        Trocar(inicio, fim, {});
+    }
 }
 
 void ModeloPergunta::Selecionar(std::size_t ancora, std::size_t cursor) {
     Lote lote(*this);
     ancora_ = grafemas::Fronteira(texto_, ancora, ancora > ancora_);
     cursor_ = grafemas::Fronteira(texto_, cursor, cursor > cursor_);
+}
+
+void ModeloPergunta::SelecaoLida(std::size_t inicio, std::size_t fim, std::optional<bool> cursorNoInicio) {
+    const bool paraTras = cursorNoInicio ? *cursorNoInicio : inicio != fim && fim == ancora_;
+    Selecionar(paraTras ? fim : inicio, paraTras ? inicio : fim);
+}
+
+ModeloPergunta::Diferencas ModeloPergunta::Comparar(std::u16string_view texto, std::size_t inicio,
+                                                    std::size_t fim,
+                                                    std::optional<std::size_t> cursor) const {
+    const bool outroTexto = texto != texto_;
+    return {outroTexto,
+            outroTexto || inicio != Inicio() || fim != Fim() || cursor.value_or(cursor_) != cursor_};
+}
+
+void ModeloPergunta::TextoDeFora(std::u16string_view texto) {
+    Substituir(0, texto_.size(), texto);
 }
 
 void ModeloPergunta::Trocar(std::size_t inicio, std::size_t fim, std::u16string_view unidades) {

@@ -13,9 +13,17 @@
 // A character here is what a person sees as one (game/Grafemas.h): the
 // filter gets one per keystroke, Backspace and Delete take a whole one, the
 // caret never stands inside one, and the limit never cuts one.
+//
+// During a capture the box shows one letter of the invocation for each
+// character of the secret, and every deletion keeps them in step: Backspace
+// goes through the filter; a word or line deletion, or any other deletion
+// that reaches the box's end, goes to the game, which erases as much of the
+// secret (its own last word, for a word); a forward deletion, one short of
+// the end, and a cut change nothing.
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +31,22 @@
 
 namespace morvantis::janelas {
 
-// Receives each keystroke and may empty it to swallow it.
-using FiltroTeclas = std::function<void(toolkit::Tecla&)>;
-// Whether a secret capture is on.
-using EmCaptura = std::function<bool()>;
+// What the game makes of the box's edits.
+struct Filtro {
+    // Receives each keystroke and may empty it to swallow it.
+    std::function<void(toolkit::Tecla&)> teclas;
+    // Whether a secret capture is on.
+    std::function<bool()> emCaptura;
+    // During a capture, a deletion at the box's end other than Backspace:
+    // how far it reached, and how many characters it took from the box.
+    std::function<void(toolkit::Alcance, std::size_t)> apagar;
+};
+
+// A range of the box's text, its ends in either order.
+struct Faixa {
+    std::size_t inicio, fim;
+    bool operator==(const Faixa&) const = default;
+};
 
 class ModeloPergunta final : public toolkit::TextBox {
 public:
@@ -48,7 +68,7 @@ public:
     ModeloPergunta& operator=(const ModeloPergunta&) = delete;
 
     void Ligar(Vista* vista) { vista_ = vista; }
-    void DefinirFiltro(FiltroTeclas filtro, EmCaptura emCaptura);
+    void DefinirFiltro(Filtro filtro);
 
     // What the native control shows.
     [[nodiscard]] const std::u16string& Texto() const { return texto_; }
@@ -58,7 +78,11 @@ public:
     [[nodiscard]] std::size_t Inicio() const { return ancora_ < cursor_ ? ancora_ : cursor_; }
     [[nodiscard]] std::size_t Fim() const { return ancora_ < cursor_ ? cursor_ : ancora_; }
     [[nodiscard]] bool Travada() const { return travada_; }
-    [[nodiscard]] bool Capturando() const { return emCaptura_ && emCaptura_(); }
+    [[nodiscard]] bool Capturando() const { return filtro_.emCaptura && filtro_.emCaptura(); }
+    // Nothing of the platform's own may show over the box: no text being
+    // composed, no menu. During a capture it would show what is typed, and
+    // a locked box takes nothing in.
+    [[nodiscard]] bool Velada() const { return travada_ || Capturando(); }
     [[nodiscard]] std::size_t Maximo() const { return maximo_; }
 
     // The edits a platform delivers.
@@ -76,10 +100,14 @@ public:
     // A replacement of [inicio, fim) (a spelling correction, a keyboard
     // rewriting a word): the range selected, then the text inserted.
     void Substituir(std::size_t inicio, std::size_t fim, std::u16string_view texto);
-    // Delete: the selection, or the character after the caret. Like every
-    // deletion but Backspace, it acts on the box without the filter.
-    void ApagarAFrente();
-    // A cut, or a deletion of a range the platform chose (a word at once).
+    // Backspace and its kin: the selection, or the character, word or line
+    // before the caret. `faixa` is the range the platform says it takes,
+    // where it found one itself (a phone's keyboard erasing a word).
+    void ApagarAtras(toolkit::Alcance alcance, std::optional<Faixa> faixa = {});
+    // Delete and its kin: the selection, or what follows the caret.
+    void ApagarAFrente(toolkit::Alcance alcance = toolkit::Alcance::Caractere,
+                       std::optional<Faixa> faixa = {});
+    // A range deleted at once: a menu's "Excluir", a clear, a drag.
     void ApagarIntervalo(std::size_t inicio, std::size_t fim);
     // The clipboard, by the platform's own shortcuts and menus. During a
     // capture nothing is copied or cut: the box shows the invocation.
@@ -89,6 +117,25 @@ public:
     // A caret move or selection the platform reports; a position inside a
     // character goes to its nearer edge in the direction the caret moved.
     void Selecionar(std::size_t ancora, std::size_t cursor);
+    // The selection read back from the native control, its ends in order;
+    // `cursorNoInicio` where the control tells which end the caret is at,
+    // else the caret is the end that is not the anchor.
+    void SelecaoLida(std::size_t inicio, std::size_t fim, std::optional<bool> cursorNoInicio);
+    // A text set on the native control from outside (a screen reader's
+    // tools, another program): typed over the whole text.
+    void TextoDeFora(std::u16string_view texto);
+
+    // What a native control showing `texto`, with the selection from
+    // `inicio` to `fim` and the caret at `cursor` (where it tells), must be
+    // told to show what the box holds. Only what differs is written: an edit
+    // that changed nothing on screen (a keystroke past the capture's count)
+    // redraws nothing, and a composition under way is not cut short.
+    struct Diferencas {
+        bool texto = false;
+        bool selecao = false;
+    };
+    [[nodiscard]] Diferencas Comparar(std::u16string_view texto, std::size_t inicio, std::size_t fim,
+                                      std::optional<std::size_t> cursor) const;
 
     // The game's operations on the box.
     [[nodiscard]] std::u16string Text() const override { return texto_; }
@@ -104,15 +151,29 @@ private:
     // The filter, then the box applies what came through; `cabe` turns
     // false once a character no longer fits under the limit.
     void Aplicar(toolkit::Tecla tecla, bool& cabe);
+    // Text already joined, one character at a time.
+    void Colocar(std::u16string_view texto);
     // What a control code the filter let through does.
     void Comando(char16_t codigo);
-    void ApagarAtras();
+    // Backspace let through by the filter: the selection, or the character
+    // before the caret.
+    void Retroceder();
+    // The range in order, its ends moved out to whole characters.
+    [[nodiscard]] Faixa Alargada(Faixa faixa) const;
+    // Where a deletion reaches from the caret when nothing is selected.
+    [[nodiscard]] Faixa Alcancada(toolkit::Alcance alcance, bool paraTras) const;
+    // The range deleted: in the open, gone; during a capture, told to the
+    // game when it reaches the end.
+    void Apagar(Faixa faixa, toolkit::Alcance alcance);
+    // Half a surrogate pair from one insertion joins the other half from
+    // the next; alone, it is dropped.
+    [[nodiscard]] std::u16string Juntar(std::u16string_view texto);
     void Trocar(std::size_t inicio, std::size_t fim, std::u16string_view unidades);
 
     std::size_t maximo_;
     Vista* vista_ = nullptr;
-    FiltroTeclas filtro_;
-    EmCaptura emCaptura_;
+    Filtro filtro_;
+    char16_t metade_ = 0;
     std::u16string texto_;
     std::size_t ancora_ = 0;
     std::size_t cursor_ = 0;

@@ -33,7 +33,7 @@ CaixaPergunta::CaixaPergunta(janelas::ModeloPergunta& modelo, QWidget* pai)
     // test) is typed into the box like a paste over the whole text.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& texto) {
         if (!espelhando_) {
-            modelo_.Substituir(0, modelo_.Texto().size(), ParaU16(texto));
+            modelo_.TextoDeFora(ParaU16(texto));
         }
     });
     Mostrar(modelo_);
@@ -73,6 +73,15 @@ toolkit::Tecla CaixaPergunta::TeclaDoEvento(const QKeyEvent& evento) {
 
 void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
     evento->accept();  // Escape, swallowed or not, goes no further: the window has no cancel button
+    // Word deletions first: Ctrl+Backspace also carries Backspace's code.
+    if (evento->matches(QKeySequence::DeleteStartOfWord)) {
+        modelo_.ApagarAtras(toolkit::Alcance::Palavra);
+        return;
+    }
+    if (evento->matches(QKeySequence::DeleteEndOfWord)) {
+        modelo_.ApagarAFrente(toolkit::Alcance::Palavra);
+        return;
+    }
     const toolkit::Tecla tecla = TeclaDoEvento(*evento);
     if (!tecla.empty()) {
         modelo_.Teclar(tecla);
@@ -84,15 +93,6 @@ void CaixaPergunta::keyPressEvent(QKeyEvent* evento) {
         modelo_.Copiar();
     } else if (evento->key() == Qt::Key_Delete && evento->modifiers() == Qt::NoModifier) {
         modelo_.ApagarAFrente();
-    } else if (evento->matches(QKeySequence::DeleteStartOfWord) ||
-               evento->matches(QKeySequence::DeleteEndOfWord)) {
-        // The widget finds the word; the model deletes it.
-        if (evento->matches(QKeySequence::DeleteStartOfWord)) {
-            cursorWordBackward(true);
-        } else {
-            cursorWordForward(true);
-        }
-        modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
     } else {
         // Caret and selection keys; whatever the widget would do to its
         // text on its own is undone by showing the model again.
@@ -117,7 +117,7 @@ void CaixaPergunta::inputMethodEvent(QInputMethodEvent* evento) {
     }
     // What is still being composed shows only outside a capture; an empty
     // pre-edit also clears one that was showing.
-    const bool mostrar = !modelo_.Capturando() && !modelo_.Travada();
+    const bool mostrar = !modelo_.Velada();
     QInputMethodEvent resto(mostrar ? evento->preeditString() : QString(),
                             mostrar ? evento->attributes() : QList<QInputMethodEvent::Attribute>{});
     QLineEdit::inputMethodEvent(&resto);
@@ -125,21 +125,21 @@ void CaixaPergunta::inputMethodEvent(QInputMethodEvent* evento) {
 }
 
 // The box's own menu, in the program's language, through the model. None
-// during a capture: it would offer the phrase's letters to the clipboard.
+// while the box is veiled: it would offer the phrase's letters to the
+// clipboard.
 void CaixaPergunta::contextMenuEvent(QContextMenuEvent* evento) {
     evento->accept();
-    if (modelo_.Capturando()) {
+    if (modelo_.Velada()) {
         return;
     }
     QMenu menu(this);
     const bool selecionado = modelo_.Inicio() != modelo_.Fim();
-    const bool editavel = !modelo_.Travada();
     auto* m = &modelo_;
-    menu.addAction(QStringLiteral("Recor&tar"), [m] { m->Recortar(); })->setEnabled(selecionado && editavel);
+    menu.addAction(QStringLiteral("Recor&tar"), [m] { m->Recortar(); })->setEnabled(selecionado);
     menu.addAction(QStringLiteral("&Copiar"), [m] { m->Copiar(); })->setEnabled(selecionado);
-    menu.addAction(QStringLiteral("C&olar"), [m] { m->Colar(); })->setEnabled(editavel);
+    menu.addAction(QStringLiteral("C&olar"), [m] { m->Colar(); });
     menu.addAction(QStringLiteral("&Excluir"), [m] { m->ApagarIntervalo(m->Inicio(), m->Fim()); })
-        ->setEnabled(selecionado && editavel);
+        ->setEnabled(selecionado);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Selecionar &tudo"), [m] { m->Selecionar(0, m->Texto().size()); });
     menu.exec(evento->globalPos());
@@ -175,17 +175,19 @@ void CaixaPergunta::dropEvent(QDropEvent* evento) {
 
 void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& modelo) {
     espelhando_ = true;
-    const QString texto = ParaQString(modelo.Texto());
-    if (text() != texto) {
-        setText(texto);
+    const int agora = cursorPosition();
+    const auto diferencas =
+        modelo.Comparar(ParaU16(text()), static_cast<std::size_t>(hasSelectedText() ? selectionStart() : agora),
+                        static_cast<std::size_t>(hasSelectedText() ? selectionEnd() : agora),
+                        static_cast<std::size_t>(agora));
+    if (diferencas.texto) {
+        setText(ParaQString(modelo.Texto()));
     }
     const auto ancora = static_cast<int>(modelo.Ancora());
     const auto cursor = static_cast<int>(modelo.Cursor());
-    if (ancora == cursor) {
-        if (hasSelectedText() || cursorPosition() != cursor) {
-            setCursorPosition(cursor);
-        }
-    } else if (selectionStart() != std::min(ancora, cursor) || cursorPosition() != cursor) {
+    if (diferencas.selecao && ancora == cursor) {
+        setCursorPosition(cursor);
+    } else if (diferencas.selecao) {
         setSelection(ancora, cursor - ancora);
     }
     // Locked, the widget takes no typing of its own, but its key events
@@ -206,11 +208,9 @@ void CaixaPergunta::RelatarSelecao() {
         return;
     }
     const int cursor = cursorPosition();
-    int ancora = cursor;
-    if (hasSelectedText()) {
-        ancora = selectionStart() == cursor ? selectionEnd() : selectionStart();
-    }
-    modelo_.Selecionar(static_cast<std::size_t>(ancora), static_cast<std::size_t>(cursor));
+    const int inicio = hasSelectedText() ? selectionStart() : cursor;
+    const int fim = hasSelectedText() ? selectionEnd() : cursor;
+    modelo_.SelecaoLida(static_cast<std::size_t>(inicio), static_cast<std::size_t>(fim), inicio == cursor);
 }
 
 std::u16string CaixaPergunta::AreaDeTransferencia() {

@@ -268,7 +268,8 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
         }
         anterior = focavel;
     }
-    if (const Controle* primeiro = descricao.PrimeiroFocavel([](const Controle& c) { return c.habilitado; })) {
+    if (const Controle* primeiro =
+            descricao.PrimeiroFocavel([](const Controle& c) { return c.habilitado; })) {
         Widget<QWidget>(primeiro->nome).setFocus(Qt::OtherFocusReason);
     }
 }
@@ -303,12 +304,12 @@ void JanelaQt::AoClicar(std::string_view botao, std::function<void()> handler) {
                      [handler = std::move(handler)] { handler(); });
 }
 
-void JanelaQt::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
+void JanelaQt::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     auto* modelo = dynamic_cast<janelas::ModeloPergunta*>(&Caixa(caixa));
     if (modelo == nullptr) {
         throw std::out_of_range("no one-line box: " + std::string(caixa));
     }
-    modelo->DefinirFiltro(std::move(filtro), std::move(emCaptura));
+    modelo->DefinirFiltro(std::move(filtro));
 }
 
 void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {

@@ -19,6 +19,10 @@ std::size_t Numero(const val& v) {
     return v.isNumber() ? static_cast<std::size_t>(v.as<double>()) : 0;
 }
 
+bool Contem(std::u16string_view tipo, std::u16string_view parte) {
+    return tipo.find(parte) != std::u16string_view::npos;
+}
+
 // A pasted or dropped text comes in the event's data transfer.
 std::u16string Dados(const val& evento) {
     const val transferencia = evento["dataTransfer"];
@@ -39,7 +43,8 @@ CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, std::size_t max
     ouvir("compositionstart", [this](const val&) { compondo_ = true; });
     ouvir("compositionend", [this](const val&) {
         compondo_ = false;
-        Refazer(true);
+        apagamento_ = {};
+        Refazer();
     });
     modelo_.Ligar(this);
     modelo_.SetText(TextoDe(entrada_["value"]));
@@ -60,33 +65,39 @@ void CaixaPergunta::AoAntesDeInserir(const val& evento) {
     if (compondo_ || tipo == u"insertCompositionText") {
         return;  // replayed when the composition ends
     }
-    recusado_ = apagarComoBackspace_ = false;
+    recusado_ = false;
     LerSelecao();
-    const val faixa = evento.call<val>("getTargetRanges")[0];
-    if (!faixa.isUndefined()) {
-        modelo_.Selecionar(Numero(faixa["startOffset"]), Numero(faixa["endOffset"]));
+    std::optional<janelas::Faixa> faixa;
+    if (const val f = evento.call<val>("getTargetRanges")[0]; !f.isUndefined()) {
+        faixa = janelas::Faixa{Numero(f["startOffset"]), Numero(f["endOffset"])};
     }
     const bool insere = tipo.starts_with(u"insert");
     const bool apaga = tipo.starts_with(u"delete");
+    // The kind of deletion goes to the box, which decides what it takes.
+    apagamento_ = {Contem(tipo, u"Word")   ? toolkit::Alcance::Palavra
+                   : Contem(tipo, u"Line") ? toolkit::Alcance::Linha
+                                           : toolkit::Alcance::Caractere,
+                   !tipo.ends_with(u"Forward")};
     if (!evento["cancelable"].as<bool>()) {
         recusado_ = !insere && !apaga;
-        apagarComoBackspace_ = tipo == u"deleteContentBackward";
         return;
+    }
+    if (insere && faixa) {
+        modelo_.Selecionar(faixa->inicio, faixa->fim);
     }
     if (tipo == u"insertReplacementText") {
         modelo_.Substituir(modelo_.Inicio(), modelo_.Fim(), Dados(evento));
     } else if (insere) {
         modelo_.Inserir(Dados(evento));
-    } else if (tipo == u"deleteContentBackward") {
-        modelo_.Teclar(Tecla{toolkit::teclas::Backspace});
-    } else if (tipo == u"deleteContentForward") {
-        modelo_.ApagarAFrente();
-    } else if (apaga && modelo_.Inicio() != modelo_.Fim()) {
-        modelo_.ApagarIntervalo(modelo_.Inicio(), modelo_.Fim());
-    } else if (apaga) {
+    } else if (tipo == u"deleteByCut" || tipo == u"deleteByDrag") {
+        modelo_.Recortar();
+    } else if (apaga && !faixa && apagamento_.alcance != toolkit::Alcance::Caractere &&
+               modelo_.Inicio() == modelo_.Fim()) {
         // A word or a line at once: an input's listeners are told no range,
         // so the page erases it and the `input` that follows replays it.
         return;
+    } else if (apaga) {
+        Apagar(apagamento_, faixa);
     }
     // Anything else (undo, redo) is refused: the input's history holds what
     // a composition drew into it during a capture.
@@ -97,22 +108,30 @@ void CaixaPergunta::AoInserir() {
     if (!compondo_ && recusado_) {
         Mostrar(modelo_);
     } else if (!compondo_) {
-        Refazer(apagarComoBackspace_);
+        Refazer();
     }
 }
 
 void CaixaPergunta::LerSelecao() {
     const std::size_t inicio = Numero(entrada_["selectionStart"]);
     const std::size_t fim = Numero(entrada_["selectionEnd"]);
-    const bool paraTras = TextoDe(entrada_["selectionDirection"]) == u"backward";
-    modelo_.Selecionar(paraTras ? fim : inicio, paraTras ? inicio : fim);
+    modelo_.SelecaoLida(inicio, fim, TextoDe(entrada_["selectionDirection"]) == u"backward");
+}
+
+void CaixaPergunta::Apagar(const Apagamento& apagamento, std::optional<janelas::Faixa> faixa) {
+    if (apagamento.paraTras) {
+        modelo_.ApagarAtras(apagamento.alcance, faixa);
+    } else {
+        modelo_.ApagarAFrente(apagamento.alcance, faixa);
+    }
 }
 
 // The part of the input that differs from the model, widened to whole
 // characters, is replaced by what the input holds there. The new text ends
 // at the input's caret, which tells where a repeated letter went. A change
-// that only erased is a Backspace where the person meant one.
-void CaixaPergunta::Refazer(bool apagarComoBackspace) {
+// that only erased is the deletion the last event named, of the range the
+// page took: the box still applies its own rule to the secret.
+void CaixaPergunta::Refazer() {
     const std::u16string depois = TextoDe(entrada_["value"]);
     const std::u16string& antes = modelo_.Texto();
     const std::size_t menor = std::min(antes.size(), depois.size());
@@ -131,9 +150,8 @@ void CaixaPergunta::Refazer(bool apagarComoBackspace) {
     const std::u16string novos = depois.substr(inicio, depois.size() - (antes.size() - fim) - inicio);
     if (inicio == fim && novos.empty()) {
         LerSelecao();
-    } else if (novos.empty() && apagarComoBackspace) {
-        modelo_.Selecionar(inicio, fim);
-        modelo_.Teclar(Tecla{toolkit::teclas::Backspace});
+    } else if (novos.empty()) {
+        Apagar(apagamento_, janelas::Faixa{inicio, fim});
     } else {
         modelo_.Substituir(inicio, fim, novos);
     }
@@ -145,18 +163,22 @@ void CaixaPergunta::Refazer(bool apagarComoBackspace) {
 // is locked: the lock is the model's.
 void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& modelo) {
     if (!compondo_) {  // writing into the input now would end the composition
-        if (TextoDe(entrada_["value"]) != modelo.Texto()) {
+        const std::size_t inicio = Numero(entrada_["selectionStart"]);
+        const std::size_t fim = Numero(entrada_["selectionEnd"]);
+        const auto diferencas =
+            modelo.Comparar(TextoDe(entrada_["value"]), inicio, fim,
+                            TextoDe(entrada_["selectionDirection"]) == u"backward" ? inicio : fim);
+        if (diferencas.texto) {
             entrada_.set("value", val(modelo.Texto()));
         }
-        if (Numero(entrada_["selectionStart"]) != modelo.Inicio() ||
-            Numero(entrada_["selectionEnd"]) != modelo.Fim()) {
+        if (diferencas.selecao) {
             entrada_.call<void>("setSelectionRange", static_cast<double>(modelo.Inicio()),
                                 static_cast<double>(modelo.Fim()),
                                 std::string(modelo.Cursor() < modelo.Ancora() ? "backward" : "forward"));
         }
     }
     painel_.set("textContent", val(modelo.Texto()));
-    caixa_["classList"].call<void>("toggle", std::string("velada"), modelo.Capturando() || modelo.Travada());
+    caixa_["classList"].call<void>("toggle", std::string("velada"), modelo.Velada());
     entrada_.call<void>("setAttribute", std::string("aria-readonly"),
                         std::string(modelo.Travada() ? "true" : "false"));
 }

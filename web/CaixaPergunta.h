@@ -13,6 +13,7 @@
 #include <emscripten/val.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,14 @@ private:
     void AoInserir();
     void LerSelecao();
     // What the page changed by itself, from the model's text to the input's.
-    void Refazer(bool apagarComoBackspace);
+    void Refazer();
+
+    // A deletion as an `inputType` names it.
+    struct Apagamento {
+        toolkit::Alcance alcance = toolkit::Alcance::Caractere;
+        bool paraTras = true;
+    };
+    void Apagar(const Apagamento& apagamento, std::optional<janelas::Faixa> faixa);
 
     janelas::ModeloPergunta modelo_;
     emscripten::val caixa_;
@@ -54,7 +62,7 @@ private:
     bool compondo_ = false;
     // What the `input` after a change the page made itself stands for.
     bool recusado_ = false;
-    bool apagarComoBackspace_ = false;
+    Apagamento apagamento_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
 };
 

@@ -298,8 +298,8 @@ void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) 
     Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
 }
 
-void JanelaWeb::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro, janelas::EmCaptura emCaptura) {
-    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro), std::move(emCaptura));
+void JanelaWeb::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
+    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
 void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {

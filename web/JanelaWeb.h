@@ -37,8 +37,7 @@ public:
     toolkit::Timer& Temporizador(std::string_view nome) override;
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
-    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
-                  janelas::EmCaptura emCaptura) override;
+    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
     void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
 

@@ -66,13 +66,13 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CHAR:
         case WM_IME_CHAR:
-            Unidade(static_cast<char16_t>(wp));
+            // One UTF-16 unit each: the box joins the halves of a pair.
+            modelo_.Teclar(toolkit::Tecla(1, static_cast<char16_t>(wp)));
             return 0;
         case WM_UNICHAR:
             if (wp != UNICODE_NOCHAR && wp <= 0x10FFFF) {
                 std::u16string tecla;
                 texto::Acrescentar(tecla, static_cast<char32_t>(wp));
-                alta_ = 0;
                 modelo_.Teclar(tecla);
             }
             return wp == UNICODE_NOCHAR ? TRUE : FALSE;
@@ -81,17 +81,27 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case EM_UNDO:
         case EM_CANUNDO:  // the box keeps no history
             return 0;
-        case WM_KEYDOWN:
+        case WM_KEYDOWN: {
             // The EDIT would delete one UTF-16 unit, and would cut (Shift+
             // Delete) or paste (Shift+Insert) without a WM_CUT or WM_PASTE.
+            // With Ctrl, Backspace and Delete take a word, as everywhere
+            // else on Windows that edits text.
+            const auto alcance =
+                GetKeyState(VK_CONTROL) < 0 ? toolkit::Alcance::Palavra : toolkit::Alcance::Caractere;
             if (wp == VK_DELETE && GetKeyState(VK_SHIFT) >= 0) {
-                modelo_.ApagarAFrente();
+                modelo_.ApagarAFrente(alcance);
+                return 0;
+            }
+            if (wp == VK_BACK && alcance == toolkit::Alcance::Palavra) {
+                DescartarCaractere();  // Ctrl+Backspace also brings a WM_CHAR of DEL
+                modelo_.ApagarAtras(alcance);
                 return 0;
             }
             if ((wp == VK_DELETE || wp == VK_INSERT) && GetKeyState(VK_SHIFT) < 0) {
                 return Tratar(wp == VK_DELETE ? WM_CUT : WM_PASTE, 0, 0);
             }
             break;
+        }
         case WM_PASTE:
             modelo_.Colar();
             return 0;
@@ -110,7 +120,7 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             // or at the selection.
             const std::u16string texto = lp != 0 ? ParaU16(reinterpret_cast<const wchar_t*>(lp)) : u"";
             if (msg == WM_SETTEXT) {
-                modelo_.Substituir(0, modelo_.Texto().size(), texto);
+                modelo_.TextoDeFora(texto);
             } else {
                 modelo_.Inserir(texto);
             }
@@ -119,7 +129,7 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CONTEXTMENU:
         case WM_IME_STARTCOMPOSITION:
             // No menu and no composition over the invocation.
-            if (modelo_.Capturando()) {
+            if (modelo_.Velada()) {
                 return 0;
             }
             break;
@@ -129,7 +139,7 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
                 lp &= ~Resultado;
             }
             // The EDIT draws what is still being composed, in the open only.
-            if (modelo_.Capturando() || lp == 0) {
+            if (modelo_.Velada() || lp == 0) {
                 return 0;
             }
             break;
@@ -149,15 +159,12 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     return resultado;
 }
 
-void CaixaPergunta::Unidade(char16_t unidade) {
-    if (texto::EhAlto(unidade)) {
-        alta_ = unidade;  // a high half already waiting had no partner
-        return;
+void CaixaPergunta::DescartarCaractere() {
+    MSG proxima;
+    if (PeekMessageW(&proxima, caixa_, WM_CHAR, WM_CHAR, PM_NOREMOVE) != FALSE &&
+        (proxima.wParam == 0x7F || proxima.wParam == toolkit::teclas::Backspace)) {
+        PeekMessageW(&proxima, caixa_, WM_CHAR, WM_CHAR, PM_REMOVE);
     }
-    // The box drops a low half that comes alone.
-    const char16_t alta = std::exchange(alta_, 0);
-    modelo_.Teclar(texto::EhBaixo(unidade) && alta != 0 ? std::u16string{alta, unidade}
-                                                        : std::u16string(1, unidade));
 }
 
 std::pair<DWORD, DWORD> CaixaPergunta::Selecao() {
@@ -174,19 +181,17 @@ void CaixaPergunta::Relatar() {
         static_cast<std::size_t>(Original(WM_GETTEXTLENGTH, 0, 0)) != modelo_.Texto().size()) {
         return;
     }
-    // EM_GETSEL gives the ends in order; the caret is the one that is not
-    // the anchor.
-    const bool paraTras = fim == modelo_.Ancora();
-    modelo_.Selecionar(paraTras ? fim : inicio, paraTras ? inicio : fim);
+    // EM_GETSEL does not tell which end the caret is at.
+    modelo_.SelecaoLida(inicio, fim, std::nullopt);
 }
 
 void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& caixa) {
-    // Only what differs reaches the EDIT: a keystroke that changes nothing
-    // on screen (past the capture's count, say) redraws nothing.
-    if (ParaU16(TextoDe(caixa_)) != caixa.Texto()) {
+    const auto [inicio, fim] = Selecao();
+    const auto diferencas = caixa.Comparar(ParaU16(TextoDe(caixa_)), inicio, fim, std::nullopt);
+    if (diferencas.texto) {
         Original(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ParaWide(caixa.Texto()).c_str()));
     }
-    if (Selecao() != std::pair<DWORD, DWORD>(caixa.Inicio(), caixa.Fim())) {
+    if (diferencas.selecao) {
         Original(EM_SETSEL, caixa.Ancora(), static_cast<LPARAM>(caixa.Cursor()));
         Original(EM_SCROLLCARET, 0, 0);
     }

@@ -2,11 +2,11 @@
 
 // The question box on Windows: an EDIT control that only translates. What
 // Windows delivers to it becomes the box model's edits (ModeloPergunta):
-//  - WM_CHAR and WM_IME_CHAR, one UTF-16 unit each (a surrogate pair is
-//    one keystroke, a lone surrogate none), and WM_UNICHAR: keystrokes;
+//  - WM_CHAR and WM_IME_CHAR, one UTF-16 unit each, and WM_UNICHAR:
+//    keystrokes;
 //  - pastes (WM_PASTE, Ctrl+V, Shift+Insert) and an input method's result:
 //    insertions at the selection;
-//  - Delete, cuts and clears: deletions;
+//  - Delete, Ctrl+Backspace and Ctrl+Delete, cuts and clears: deletions;
 //  - arrows, Home, End, the mouse, select all: the EDIT moves its caret, and
 //    the box is told where it went.
 // The EDIT changes its text only to draw a composition in place, in the
@@ -43,8 +43,9 @@ private:
     std::u16string AreaDeTransferencia() override;
     void ParaAreaDeTransferencia(std::u16string_view texto) override;
 
-    // One UTF-16 unit as WM_CHAR brings it.
-    void Unidade(char16_t unidade);
+    // Drops the WM_CHAR that TranslateMessage queued for a key already
+    // handled as a whole.
+    void DescartarCaractere();
     // The EDIT's selection, its ends in order.
     [[nodiscard]] std::pair<DWORD, DWORD> Selecao();
     // Where the EDIT has moved its caret or selection, to the box.
@@ -53,8 +54,6 @@ private:
     HWND caixa_;
     WNDPROC original_ = nullptr;
     janelas::ModeloPergunta modelo_;
-    // The first half of a surrogate pair, waiting for the second.
-    char16_t alta_ = 0;
 };
 
 }  // namespace morvantis::win32

@@ -262,9 +262,8 @@ void JanelaWin32::AoClicar(std::string_view botao, std::function<void()> handler
     cliques_[Achar(botao)->id] = std::move(handler);
 }
 
-void JanelaWin32::AoTeclar(std::string_view caixa, janelas::FiltroTeclas filtro,
-                           janelas::EmCaptura emCaptura) {
-    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro), std::move(emCaptura));
+void JanelaWin32::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
+    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
 void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {

@@ -26,6 +26,11 @@ inline constexpr char16_t Backspace = 8;
 inline constexpr char16_t Enter = 13;
 }  // namespace teclas
 
+// How far a deletion reaches, as the key or the platform named it: one
+// character (Backspace, Delete), a word (Ctrl+Backspace, Ctrl+Delete, a
+// phone's delete key held down), or the line (Cmd+Backspace).
+enum class Alcance { Caractere, Palavra, Linha };
+
 // A one-line or multi-line edit box. Texts are sequences of 16-bit
 // characters; positions count those characters.
 class TextBox {

@@ -40,8 +40,8 @@ public:
         janelas::Achar(botoes, botao);
         cliques[std::string(botao)] = std::move(handler);
     }
-    void AoTeclar(std::string_view caixa, janelas::FiltroTeclas f, janelas::EmCaptura e) override {
-        janelas::Achar(perguntas, caixa).box.DefinirFiltro(std::move(f), std::move(e));
+    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override {
+        janelas::Achar(perguntas, caixa).box.DefinirFiltro(std::move(filtro));
     }
     void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override {
         janelas::Achar(caixas, caixa).onFocus = std::move(handler);

@@ -178,8 +178,10 @@ struct FakeMainWindow {
     }
     // The question box's keystrokes go through the oracle's filter.
     void Wire(Oraculo& oraculo) {
-        TxtPergunta.DefinirFiltro([&oraculo](toolkit::Tecla& t) { oraculo.TxtPergunta_KeyPress(t); },
-                                  [&oraculo] { return oraculo.Estado().ModoSecreto; });
+        TxtPergunta.DefinirFiltro(
+            {[&oraculo](toolkit::Tecla& t) { oraculo.TxtPergunta_KeyPress(t); },
+             [&oraculo] { return oraculo.Estado().ModoSecreto; },
+             [&oraculo](toolkit::Alcance a, std::size_t n) { oraculo.TxtPergunta_Apagar(a, n); }});
     }
 };
 

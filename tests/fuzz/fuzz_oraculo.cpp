@@ -1,11 +1,13 @@
 // Plays a byte string as a sequence of events on the question box's model
 // and the oracle behind it, as every realisation drives them: keystrokes,
 // insertions at any selection (typed, pasted, composed, replacements) of
-// any size, deletions, caret moves, lock and unlock, the three buttons,
-// timer ticks and "<ajuda>"/"<sobre>". After every event it checks the box
-// and the game against a reference of its own, and the rules that make the
-// trick: during a capture the box shows letters of the phrase and nothing
-// else; the answer is exactly the characters typed less those erased; the
+// any size, deletions of a character, word, line or range either way, cuts,
+// caret moves, lock and unlock, the three buttons, timer ticks and
+// "<ajuda>"/"<sobre>". After every event it checks the box and the game
+// against a reference of its own, and the rules that make the trick: during
+// a capture the box shows letters of the phrase and nothing else, one for
+// each character of the secret; the answer is exactly the characters typed
+// less those erased, and the reveal shows just that; the
 // box never holds a lone surrogate nor more than its limit; in the open,
 // text lands at the caret. Any broken rule aborts, which libFuzzer reports
 // as a crash.
@@ -28,6 +30,7 @@
 #include "Grafemas.h"
 #include "Module1.h"
 #include "Oraculo.h"
+#include "Palavras.h"
 
 namespace morvantis::fuzz {
 namespace {
@@ -103,6 +106,8 @@ enum Evento : std::uint8_t {
     Intervalo,   // +2 bytes: a cut or word deletion of that range
     Substituir,  // +2 bytes range, +1 byte count, then Teclas indexes
     Travar,      // the lock turned over
+    Apagar,      // +1 byte: reach, direction, whether a range follows; +2 bytes: the range
+    Recorte,     // a cut by the platform's shortcut or menu
     NumEventos
 };
 
@@ -203,6 +208,12 @@ private:
 // What the rules say the box and the game must be, tracked independently.
 struct Referencia {
     std::u16string resposta;
+    std::size_t antesDaCaptura = 0;  // characters of resposta before this capture
+    // The box shows one letter for each character of the secret: a capture
+    // begun on an empty box and an empty secret, never longer than the phrase.
+    bool emPasso = false;
+    std::size_t letrasDaFrase = 0;
+    char16_t metade = 0;              // half a surrogate pair, waiting for the other
     std::vector<std::size_t> letras;  // where each character of resposta begins
     std::u16string invocacao;
     bool modo = false;
@@ -222,20 +233,23 @@ struct Referencia {
         }
         resposta += c;
     }
-    void TirarUltima() {
-        if (!letras.empty()) {
+    void TirarUltimas(std::size_t n) {
+        for (; n > 0 && !letras.empty(); --n) {
             resposta.resize(letras.back());
             letras.pop_back();
         }
+        antesDaCaptura = std::min(antesDaCaptura, letras.size());
     }
     void Atribuir(std::u16string_view r) {
         resposta = r;
         letras.clear();
+        emPasso = false;
         std::size_t inicio = 0;
         for (const std::u16string& c : Caracteres(r)) {
             letras.push_back(inicio);
             inicio += c.size();
         }
+        antesDaCaptura = letras.size();
     }
 
     std::size_t Inicio() const { return std::min(ancora, cursor); }
@@ -288,12 +302,7 @@ public:
             }
             case Delete:
                 Caixa().ApagarAFrente();
-                if (!r_.travada) {
-                    r_.Trocar(r_.Inicio() == r_.Fim() ? r_.cursor : r_.Inicio(),
-                              r_.Inicio() == r_.Fim() ? grafemas::Fronteira(r_.caixa, r_.cursor + 1, true)
-                                                      : r_.Fim(),
-                              {});
-                }
+                ApagadoAFrente(toolkit::Alcance::Caractere);
                 break;
             case Perguntar:
                 ClicarPerguntar();
@@ -349,10 +358,7 @@ public:
                 const std::size_t a = in.Byte() % (r_.caixa.size() + 1);
                 const std::size_t b = in.Byte() % (r_.caixa.size() + 1);
                 Caixa().ApagarIntervalo(a, b);
-                if (!r_.travada) {
-                    r_.Trocar(grafemas::Fronteira(r_.caixa, std::min(a, b), false),
-                              grafemas::Fronteira(r_.caixa, std::max(a, b), true), {});
-                }
+                ApagadaFaixa(a, b, toolkit::Alcance::Caractere);
                 break;
             }
             case Substituir: {
@@ -360,21 +366,46 @@ public:
                 const std::size_t b = in.Byte() % (r_.caixa.size() + 1);
                 const std::u16string texto = Texto(in);
                 Caixa().Substituir(a, b, texto);
-                if (texto.empty()) {
-                    if (!r_.travada) {
-                        r_.Trocar(grafemas::Fronteira(r_.caixa, std::min(a, b), false),
-                                  grafemas::Fronteira(r_.caixa, std::max(a, b), true), {});
-                    }
+                if (texto.empty() || r_.modo) {
+                    ApagadaFaixa(a, b, toolkit::Alcance::Caractere);
+                    r_.Assentar();
+                    Referenciar(Juntado(texto));
                 } else {
                     r_.ancora = grafemas::Fronteira(r_.caixa, std::min(a, b), false);
                     r_.cursor = grafemas::Fronteira(r_.caixa, std::max(a, b), true);
-                    Referenciar(texto);
+                    Referenciar(Juntado(texto));
                 }
                 break;
             }
             case Travar:
                 r_.travada = !r_.travada;
                 Caixa().SetLocked(r_.travada);
+                break;
+            case Apagar: {
+                const std::uint8_t modo = in.Byte();
+                const auto alcance = static_cast<toolkit::Alcance>(modo % 3);
+                if ((modo / 3) % 2 == 1) {
+                    Caixa().ApagarAFrente(alcance);
+                    ApagadoAFrente(alcance);
+                } else if ((modo / 6) % 2 == 1) {
+                    // A range the platform found itself, as a phone's keyboard
+                    // reports a word it erased.
+                    const std::size_t a = in.Byte() % (r_.caixa.size() + 1);
+                    const std::size_t b = in.Byte() % (r_.caixa.size() + 1);
+                    Caixa().ApagarAtras(alcance, janelas::Faixa{a, b});
+                    ApagadoAtras(alcance, a, b);
+                } else {
+                    Caixa().ApagarAtras(alcance);
+                    ApagadoAtras(alcance, r_.Inicio(), r_.Fim(), true);
+                }
+                break;
+            }
+            case Recorte:
+                Caixa().Recortar();
+                if (!r_.modo && !r_.travada) {
+                    Copiado();
+                    r_.Trocar(r_.Inicio(), r_.Fim(), {});
+                }
                 break;
             default:
                 break;
@@ -401,10 +432,88 @@ private:
         return texto;
     }
 
+    // Letters of the box from `inicio` to its end, whole characters.
+    std::size_t Letras(std::size_t inicio) const { return Caracteres(r_.caixa.substr(inicio)).size(); }
+
+    // How far a deletion reaches from the caret.
+    std::size_t Alcancado(toolkit::Alcance alcance, bool paraTras) const {
+        const std::size_t c = r_.cursor;
+        switch (alcance) {
+            case toolkit::Alcance::Caractere:
+                return grafemas::Fronteira(r_.caixa, paraTras ? c - (c > 0 ? 1 : 0) : c + 1, !paraTras);
+            case toolkit::Alcance::Palavra:
+                return paraTras ? palavras::InicioAntes(r_.caixa, c) : palavras::FimDepois(r_.caixa, c);
+            case toolkit::Alcance::Linha:
+                break;
+        }
+        return paraTras ? 0 : r_.caixa.size();
+    }
+
+    void ApagadoAFrente(toolkit::Alcance alcance) {
+        if (!r_.modo && !r_.travada) {
+            r_.Trocar(r_.Inicio() == r_.Fim() ? r_.cursor : r_.Inicio(),
+                      r_.Inicio() == r_.Fim() ? Alcancado(alcance, false) : r_.Fim(), {});
+        }
+    }
+
+    // Backward: `a` and `b` the range the platform found, or (porCursor) the
+    // selection, empty when the deletion reaches from the caret.
+    void ApagadoAtras(toolkit::Alcance alcance, std::size_t a, std::size_t b, bool porCursor = false) {
+        const bool vazia = r_.Inicio() == r_.Fim();
+        const std::size_t ia = grafemas::Fronteira(r_.caixa, std::min(a, b), false);
+        const std::size_t fb = grafemas::Fronteira(r_.caixa, std::max(a, b), true);
+        const bool umAntes =
+            a == b || (fb == r_.cursor && ia == Alcancado(toolkit::Alcance::Caractere, true));
+        if (alcance == toolkit::Alcance::Caractere && vazia && (porCursor || umAntes)) {
+            bool cabe = true;
+            Aplicar(u"\b", cabe);
+        } else if (porCursor && vazia) {
+            ApagadaFaixa(Alcancado(alcance, true), r_.cursor, alcance);
+        } else {
+            ApagadaFaixa(a, b, porCursor ? toolkit::Alcance::Caractere : alcance);
+        }
+    }
+
+    // In the open the range goes; in a capture, a range that reaches the
+    // box's end erases from the secret what the reach says.
+    void ApagadaFaixa(std::size_t a, std::size_t b, toolkit::Alcance alcance) {
+        const std::size_t inicio = grafemas::Fronteira(r_.caixa, std::min(a, b), false);
+        const std::size_t fim = grafemas::Fronteira(r_.caixa, std::max(a, b), true);
+        if (!r_.modo) {
+            if (!r_.travada) {
+                r_.Trocar(inicio, fim, {});
+            }
+            return;
+        }
+        if (inicio == fim || fim != r_.caixa.size()) {
+            return;
+        }
+        std::size_t n = Letras(inicio);
+        if (alcance == toolkit::Alcance::Palavra) {
+            // The characters captured from the secret's last word on.
+            const std::size_t inicio = palavras::InicioAntes(r_.resposta, r_.resposta.size());
+            n = static_cast<std::size_t>(std::count_if(r_.letras.begin(), r_.letras.end(),
+                                                       [inicio](std::size_t l) { return l >= inicio; }));
+        } else if (alcance == toolkit::Alcance::Linha) {
+            n = r_.letras.size() - std::min(r_.antesDaCaptura, r_.letras.size());
+        }
+        ApagarN(n);
+    }
+
+    // Half a surrogate pair at the end of one insertion waits for the other
+    // half at the start of the next; alone, it is dropped.
+    std::u16string Juntado(std::u16string_view t) {
+        std::u16string junto =
+            r_.metade != 0 && !t.empty() && Baixo(t[0]) ? std::u16string(1, r_.metade) : u"";
+        junto += t;
+        r_.metade = !junto.empty() && Alto(junto.back()) ? junto.back() : 0;
+        return Limpo(std::u16string_view(junto).substr(0, junto.size() - (r_.metade != 0 ? 1 : 0)));
+    }
+
     // One keystroke through the model, and what the rules say it does.
     void Teclar(std::u16string_view tecla) {
         Caixa().Teclar(std::u16string(tecla));
-        const std::u16string limpa = Limpo(tecla);
+        const std::u16string limpa = Juntado(tecla);
         if (Caracteres(limpa).size() > 1 && !EhQuebra(limpa)) {
             Referenciar(limpa);  // several characters at once are typed text
         } else if (!limpa.empty()) {
@@ -427,7 +536,7 @@ private:
         antes.travada = r_.travada;
         antes.revelando = r_.revelando;
         Caixa().Inserir(texto);
-        Referenciar(texto);
+        Referenciar(Juntado(texto));
         r_.Assentar();
         if (!antes.modo && !r_.modo && !antes.travada && r_.usado == antes.usado &&
             w_.Timer.enabled == antes.revelando) {
@@ -460,7 +569,10 @@ private:
         if (tecla == u";" && SoEspacos(r_.caixa)) {
             if (!r_.usado) {
                 r_.modo = r_.usado = true;
+                r_.antesDaCaptura = r_.letras.size();
+                r_.emPasso = r_.caixa.empty() && r_.resposta.empty() && r_.mascarados == 0;
                 r_.invocacao = oraculo_.Estado().Invocacao;
+                r_.letrasDaFrase = Caracteres(r_.invocacao).size();
                 EXIGIR(!r_.invocacao.empty());
             }
             return;
@@ -471,7 +583,7 @@ private:
         }
         if (r_.modo) {
             if (tecla == u"\b") {
-                Apagar();
+                ApagarN(1);
             } else {
                 Capturar(tecla);
             }
@@ -487,7 +599,7 @@ private:
             r_.Trocar(r_.Inicio(), r_.Fim(), {});
         } else if (tecla == u"\x16" && !r_.travada) {  // Ctrl+V
             const std::u16string colado = w_.pergunta.clipboard;
-            Referenciar(colado);
+            Referenciar(Juntado(colado));
         } else if (r_.travada || (EhControle(tecla) && tecla != u"\b")) {
             return;
         } else if (tecla == u"\b") {
@@ -516,19 +628,27 @@ private:
         if (r_.mascarados < MaximoMascarados) {
             r_.Acrescentar(tecla);
         }
+        if (r_.letras.size() > r_.letrasDaFrase) {
+            r_.emPasso = false;
+        }
         const auto n = std::min(static_cast<std::size_t>(std::max(r_.mascarados, 0)), r_.invocacao.size());
         r_.caixa = r_.invocacao.substr(0, n);
         r_.ancora = r_.cursor = n;
     }
 
-    void Apagar() {
-        if (r_.caixa.empty()) {
+    // n characters erased in a capture: as many letters off the box's own
+    // text and characters off the secret, nothing once the box is empty.
+    void ApagarN(std::size_t n) {
+        if (r_.caixa.empty() || n == 0) {
             return;
         }
-        r_.mascarados = std::max(r_.mascarados - 1, MinimoMascarados);
-        r_.caixa.resize(grafemas::InicioDoUltimo(r_.caixa));
+        r_.mascarados = static_cast<int>(std::max<std::int64_t>(
+            std::int64_t{r_.mascarados} - static_cast<std::int64_t>(n), MinimoMascarados));
+        for (std::size_t k = 0; k < n && !r_.caixa.empty(); ++k) {
+            r_.caixa.resize(grafemas::InicioDoUltimo(r_.caixa));
+        }
         r_.ancora = r_.cursor = r_.caixa.size();
-        r_.TirarUltima();
+        r_.TirarUltimas(n);
     }
 
     struct Controles {
@@ -639,6 +759,11 @@ private:
         // blanks it had when the capture began: never a typed character.
         if (r_.modo) {
             EXIGIR(SoEspacos(caixa.Texto()) || Subsequencia(caixa.Texto(), r_.invocacao));
+        }
+        // One letter of the phrase for each character of the secret, after
+        // every edit, while the secret fits in the phrase.
+        if (r_.modo && r_.emPasso) {
+            EXIGIR(Caracteres(caixa.Texto()).size() == r_.letras.size());
         }
     }
 

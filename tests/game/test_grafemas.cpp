@@ -2,6 +2,7 @@
 #include <utf8proc.h>
 
 #include "Grafemas.h"
+#include "Palavras.h"
 
 namespace morvantis::grafemas {
 namespace {
@@ -41,6 +42,28 @@ TEST(Grafemas, WhereEachCharacterBegins) {
     EXPECT_FALSE(Continua(u"ç", u"a"));
     EXPECT_EQ(Fronteira(u"xe\u0301y", 2, false), 1u);
     EXPECT_EQ(Fronteira(u"xe\u0301y", 2, true), 3u);
+}
+
+// Where Ctrl+Backspace from the end, and Ctrl+Delete from the start, stop:
+// blanks with the word next to them, punctuation as a word of its own, and
+// accents and emoji inside a word.
+TEST(Palavras, WhereAWordDeletionStops) {
+    struct Caso {
+        std::u16string_view texto;
+        std::size_t antesDoFim, depoisDoInicio;
+    };
+    for (const Caso& c : {
+             Caso{u"", 0, 0},
+             Caso{u"ola mundo", 4, 4},
+             Caso{u"ola mundo  ", 4, 4},
+             Caso{u"você, né?", 8, 4},
+             Caso{u"e\u0301 👍🏽x", 3, 3},
+             Caso{u"a_b\u00A0\u3000c", 5, 5},
+             Caso{u"  ", 0, 2},
+         }) {
+        EXPECT_EQ(palavras::InicioAntes(c.texto, c.texto.size()), c.antesDoFim) << std::size(c.texto);
+        EXPECT_EQ(palavras::FimDepois(c.texto, 0), c.depoisDoInicio) << std::size(c.texto);
+    }
 }
 
 }  // namespace

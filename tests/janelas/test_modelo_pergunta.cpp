@@ -57,6 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
         Edicao{"BackspaceAtTheCaret", 3, 3, [](auto& b) { b.Teclar(u"\b"); }, u"abdef", 2},
         Edicao{"DeleteAtTheCaret", 3, 3, [](auto& b) { b.ApagarAFrente(); }, u"abcef", 3},
         Edicao{"Cut", 1, 3, [](auto& b) { b.ApagarIntervalo(b.Inicio(), b.Fim()); }, u"adef", 1},
+        Edicao{"WordBackwards", 3, 3, [](auto& b) { b.ApagarAtras(toolkit::Alcance::Palavra); }, u"def", 0},
+        Edicao{"WordForwards", 3, 3, [](auto& b) { b.ApagarAFrente(toolkit::Alcance::Palavra); }, u"abc", 3},
+        Edicao{"LineBackwards", 4, 4, [](auto& b) { b.ApagarAtras(toolkit::Alcance::Linha); }, u"ef", 0},
+        Edicao{"RangeAKeyboardFound", 6, 6,
+               [](auto& b) {
+                   b.ApagarAtras(toolkit::Alcance::Caractere, janelas::Faixa{2, 6});
+               },
+               u"ab", 2},
         Edicao{"LineBreaksAndControlsInAPasteAreNoText", 6, 6, [](auto& b) { b.Inserir(u"x\r\ny\u0007\tz"); },
                u"abcdefxyz", 9}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -96,6 +104,12 @@ TEST_F(ModeloPergunta, LoneSurrogatesNeverEnter) {
         u"c\xD83D\xDE00");
     box.Teclar(u"\xDC00");
     EXPECT_EQ(Box(), u"abc😀");
+    box.Inserir(u"\xD83D");  // an emoji sent as two insertions of half a pair each
+    box.Inserir(u"\xDC4D");
+    box.Teclar(u"\xD83D");
+    box.Teclar(u"x");
+    box.Teclar(u"\xDC4D");
+    EXPECT_EQ(Box(), u"abc😀👍x") << "halves joined, and a half left alone dropped";
 }
 
 TEST_F(ModeloPergunta, ALockedBoxTakesNoEditButItsFilterStillRuns) {
@@ -111,6 +125,57 @@ TEST_F(ModeloPergunta, ALockedBoxTakesNoEditButItsFilterStillRuns) {
     box.Teclar(u";");
     EXPECT_TRUE(State().ModoSecreto) << "the filter ran on the locked box";
 }
+
+// Every deletion during a capture, from "ola mundo" captured (the box showing
+// nine letters of the phrase) and the box's anchor and caret moved: what is
+// left of the secret. The box then shows one letter for each of its
+// characters, and the reveal is the secret as the master left it.
+struct Apagamento {
+    const char* name;
+    std::size_t anchor, caret;
+    std::function<void(janelas::ModeloPergunta&)> edit;
+    std::u16string_view secret;
+};
+
+class ApagamentoNaCaptura : public ModeloPergunta, public ::testing::WithParamInterface<Apagamento> {};
+
+TEST_P(ApagamentoNaCaptura, KeepsTheBoxAndTheSecretInStep) {
+    Type(U";ola mundo");
+    box.Selecionar(GetParam().anchor, GetParam().caret);
+    GetParam().edit(box);
+    EXPECT_EQ(State().Resposta, GetParam().secret);
+    EXPECT_EQ(Box(), Phrase1.substr(0, GetParam().secret.size()));
+    Type(U"X\r vai chover?");
+    oraculo.CmdPergunta_Click();
+    RevealAll();
+    EXPECT_EQ(window.TxtResposta.text, std::u16string(GetParam().secret) + u"X");
+}
+
+using janelas::Faixa;
+using toolkit::Alcance;
+INSTANTIATE_TEST_SUITE_P(
+    Captura, ApagamentoNaCaptura,
+    ::testing::Values(
+        Apagamento{"Backspace", 9, 9, [](auto& b) { b.ApagarAtras(Alcance::Caractere); }, u"ola mund"},
+        Apagamento{"WordIsTheSecrets", 9, 9, [](auto& b) { b.ApagarAtras(Alcance::Palavra); }, u"ola "},
+        Apagamento{"WordThePageFound", 9, 9,
+                   [](auto& b) {
+                       b.ApagarAtras(Alcance::Palavra, Faixa{7, 9});
+                   },
+                   u"ola "},
+        Apagamento{"LineIsTheCapture", 9, 9, [](auto& b) { b.ApagarAtras(Alcance::Linha); }, u""},
+        Apagamento{"AndroidsWordAsARange", 9, 9,
+                   [](auto& b) {
+                       b.ApagarAtras(Alcance::Caractere, Faixa{4, 9});
+                   },
+                   u"ola "},
+        Apagamento{"SelectionToTheEnd", 9, 6, [](auto& b) { b.ApagarAtras(Alcance::Caractere); }, u"ola mu"},
+        Apagamento{"ReplacementAtTheEnd", 9, 9, [](auto& b) { b.Substituir(7, 9, u"ão"); }, u"ola munão"},
+        Apagamento{"RangeShortOfTheEnd", 9, 9, [](auto& b) { b.ApagarIntervalo(2, 5); }, u"ola mundo"},
+        Apagamento{"Forward", 3, 3, [](auto& b) { b.ApagarAFrente(Alcance::Palavra); }, u"ola mundo"},
+        Apagamento{"ForwardOverASelection", 5, 9, [](auto& b) { b.ApagarAFrente(); }, u"ola mundo"},
+        Apagamento{"Cut", 5, 9, [](auto& b) { b.Recortar(); }, u"ola mundo"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The trick itself, with characters of several code points.
 TEST_F(ModeloPergunta, AnEmojiTypedPointByPointInACaptureIsOneLetterAndOneBackspace) {

@@ -219,6 +219,21 @@ TEST_F(Hostile, CharactersOutsideLatin1AndTheSixteenBitRangeAreOneKeystrokeAndNe
     EXPECT_TRUE(State().Resposta.empty());
 }
 
+// Ctrl+Backspace takes the word the master typed, not one letter; Ctrl+Delete
+// after a caret move takes nothing of the secret.
+TEST_F(Hostile, CtrlBackspaceTakesTheSecretsWordAndCtrlDeleteNothing) {
+    Type(QStringLiteral(";ola mundo"));
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    Type(QStringLiteral("X"));
+    Key(Qt::Key_Return);
+    Type(QStringLiteral(" vai chover?"));
+    Click(perguntar);
+    RevealNow();
+    EXPECT_EQ(answer->toPlainText(), QStringLiteral("ola X"));
+}
+
 TEST_F(Hostile, AJoinedEmojiIsOneLetterAndOneBackspaceHoweverItArrives) {
     const QString familia = QStringLiteral("👨\u200D👩\u200D👧");
     Type(QStringLiteral(";Q"));

@@ -112,7 +112,7 @@ TEST_F(MainWindow, KeysWithoutACharacterNeverReachTheCapture) {
     Key(Qt::Key_Home);
     Key(Qt::Key_F5);
     EXPECT_EQ(principal.Jogo().Estado().Resposta, u"abc");
-    EXPECT_EQ(box->text(), QStringLiteral("Mes").remove(2, 1)) << "Delete acted on the box itself";
+    EXPECT_EQ(box->text(), QStringLiteral("Mes")) << "Delete took no letter out of step with the secret";
     Key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(principal.Jogo().Estado().Resposta, u"abc\x01") << "Ctrl+A is captured, not select-all";
     EXPECT_EQ(box->text(), Phrase1.left(4));

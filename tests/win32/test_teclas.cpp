@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "Encerramento.h"
@@ -46,16 +47,18 @@ void Digitar(HWND caixa, std::u16string_view unidades) {
     }
 }
 
-// A key pressed on the box, Shift held or not in the thread's key state.
-void Pressionar(HWND caixa, WPARAM tecla, bool shift = false) {
+// A key pressed on the box, Shift and Ctrl held or not in the thread's key
+// state.
+void Pressionar(HWND caixa, WPARAM tecla, bool shift = false, bool ctrl = false) {
     BYTE estado[256] = {};
     GetKeyboardState(estado);
-    const BYTE antes = estado[VK_SHIFT];
+    BYTE antes[256];
+    memcpy(antes, estado, sizeof antes);
     estado[VK_SHIFT] = shift ? 0x80 : 0;
+    estado[VK_CONTROL] = ctrl ? 0x80 : 0;
     SetKeyboardState(estado);
     SendMessageW(caixa, WM_KEYDOWN, tecla, 1);
-    estado[VK_SHIFT] = antes;
-    SetKeyboardState(estado);
+    SetKeyboardState(antes);
 }
 
 void Copiar(std::u16string_view texto) {
@@ -90,8 +93,8 @@ protected:
         janela_ = static_cast<win32::JanelaWin32*>(viva_.get());
         caixa_ = janela_->HwndDe("TxtPergunta");
         janela_->AoTeclar(
-            "TxtPergunta", [this](toolkit::Tecla& tecla) { teclas_.push_back(tecla); },
-            [this] { return captura_; });
+            "TxtPergunta",
+            {[this](toolkit::Tecla& tecla) { teclas_.push_back(tecla); }, [this] { return captura_; }, {}});
     }
 
     [[nodiscard]] std::u16string Texto() const { return TextoDe(caixa_); }
@@ -334,6 +337,25 @@ TEST_F(Truque, ShiftDeleteAndCutTakeNothingFromTheBoxDuringACapture) {
     Pressionar(caixa_, VK_DELETE, true);
     EXPECT_EQ(Texto(), Invocacao(3) + u" ");
     EXPECT_EQ(Colado(), u"xy");
+}
+
+// Ctrl+Backspace takes the word the master typed, not one letter, and the
+// DEL that TranslateMessage queued with it is no keystroke; Ctrl+Delete takes
+// nothing of the secret.
+TEST_F(Truque, CtrlBackspaceTakesAWordOfTheSecretAndCtrlDeleteNothing) {
+    Digitar(caixa_, u";ola mundo");
+    PostMessageW(caixa_, WM_CHAR, 0x7F, 1);
+    Pressionar(caixa_, VK_BACK, false, true);
+    Pressionar(caixa_, VK_DELETE, false, true);
+    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE) != FALSE;) {
+        DispatchMessageW(&m);
+    }
+    EXPECT_EQ(Estado().Resposta, u"ola ");
+    EXPECT_EQ(Texto(), Invocacao(4));
+
+    Digitar(caixa_, u"\r vai chover");
+    Pressionar(caixa_, VK_BACK, false, true);
+    EXPECT_EQ(Texto(), Invocacao(4) + u" vai ") << "in the open, a word of the box";
 }
 
 // A paste of a megabyte, in the open and in a capture, ends with the box
