@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The trick played on the running Morvantis.exe as a person plays it: real
 # X key events on the Brazilian ABNT2 layout, the answer "não é" typed in
-# secret with a dead tilde and a dead acute, then a question in the open.
+# secret with a dead tilde and a dead acute (and a word typed and erased with
+# Ctrl+Backspace), then a question in the open.
 # A second Windows program (sonda) reads both boxes as they show and
 # presses the buttons. Run under tests/win32/sob-wine.sh.
 #   ponta-a-ponta.sh MORVANTIS.EXE SONDA.EXE
@@ -24,8 +25,11 @@ tecle semicolon n dead_tilde
 wine "$s" invocacao FrmMain TxtPergunta 1 ""
 tecle a o space dead_acute
 wine "$s" invocacao FrmMain TxtPergunta 4 ""
+# A word typed and erased with Ctrl+Backspace leaves no trace.
+tecle e space x y ctrl+BackSpace BackSpace
+wine "$s" invocacao FrmMain TxtPergunta 5 ""
 # Then the question in the open, after the invocation's letters.
-tecle e Return v a i
+tecle Return v a i
 wine "$s" invocacao FrmMain TxtPergunta 5 "vai"
 
 wine "$s" clicar FrmMain CmdPergunta
