@@ -110,6 +110,7 @@ void CaixaPergunta::AoInserir() {
     } else if (!compondo_) {
         Refazer();
     }
+    apagamento_ = {};  // an `input` with no `beforeinput` before it names no reach
 }
 
 void CaixaPergunta::LerSelecao() {
