@@ -95,6 +95,34 @@ test("a word erased at once is gone from the box, not only from the input", asyn
   await contexto.close();
 });
 
+// During the secret the master's erasing reaches the secret: Ctrl+Backspace
+// (and an iPhone's delete key held down) takes the master's own last word,
+// whatever word of the invocation the page erased; a range the page erased
+// by itself from the end (Android's deleting of a word) takes as many
+// characters, here "re ma" of "Mestre ma".
+const APAGAMENTOS = {
+  "Ctrl+Backspace": (pagina) => tecla(pagina, "Control+Backspace"),
+  "a range the page erased": (pagina) => pagina.$eval(PERGUNTA, (e) => {
+    e.setSelectionRange(4, e.value.length);
+    document.execCommand("delete");
+  }),
+};
+for (const [nome, apagar] of Object.entries(APAGAMENTOS)) {
+  test(`${nome} during the secret erases the word the master typed`, async () => {
+    const { contexto, pagina } = await noOraculo(ambiente);
+    for (const c of ";ola mundo") {
+      await inserir(pagina, c);
+    }
+    await apagar(pagina);
+    assert.equal((await caixa(pagina)).length, 4, "one letter of the invocation for each one kept");
+    await inserir(pagina, "X");
+    await tecla(pagina, "Enter");
+    await inserir(pagina, " vai chover?");
+    assert.equal(await perguntar(pagina), "ola X");
+    await contexto.close();
+  });
+}
+
 // A megabyte of text with accents and emoji: the box takes it as one edit,
 // in a capture (the phrase, whole) and in the open (up to its limit).
 const MEGA = "ação 👍 é ".repeat(104858).slice(0, 1 << 20);

@@ -84,8 +84,6 @@ const CAMINHOS = {
 const OPCOES = {
   "Android key code 229, then inserted text": so(["chromium"], "key code 229 comes only through DevTools"),
   "composition, then commit": COMPOSICAO,
-  // Known to fail until the box model takes them: expected, and shown.
-  "key events": MOTOR === "firefox" ? { todo: "firefox types 👍 as two keys, half a surrogate pair each" } : {},
 };
 
 for (const [nome, enviar] of Object.entries(CAMINHOS)) {
