@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "Encerramento.h"
@@ -47,18 +46,16 @@ void Digitar(HWND caixa, std::u16string_view unidades) {
     }
 }
 
-// A key pressed on the box, Shift and Ctrl held or not in the thread's key
-// state.
-void Pressionar(HWND caixa, WPARAM tecla, bool shift = false, bool ctrl = false) {
+// A key pressed on the box, Shift held or not in the thread's key state.
+void Pressionar(HWND caixa, WPARAM tecla, bool shift = false) {
     BYTE estado[256] = {};
     GetKeyboardState(estado);
-    BYTE antes[256];
-    memcpy(antes, estado, sizeof antes);
+    const BYTE antes = estado[VK_SHIFT];
     estado[VK_SHIFT] = shift ? 0x80 : 0;
-    estado[VK_CONTROL] = ctrl ? 0x80 : 0;
     SetKeyboardState(estado);
     SendMessageW(caixa, WM_KEYDOWN, tecla, 1);
-    SetKeyboardState(antes);
+    estado[VK_SHIFT] = antes;
+    SetKeyboardState(estado);
 }
 
 void Copiar(std::u16string_view texto) {
@@ -337,25 +334,6 @@ TEST_F(Truque, ShiftDeleteAndCutTakeNothingFromTheBoxDuringACapture) {
     Pressionar(caixa_, VK_DELETE, true);
     EXPECT_EQ(Texto(), Invocacao(3) + u" ");
     EXPECT_EQ(Colado(), u"xy");
-}
-
-// Ctrl+Backspace takes the word the master typed, not one letter, and the
-// DEL that TranslateMessage queued with it is no keystroke; Ctrl+Delete takes
-// nothing of the secret.
-TEST_F(Truque, CtrlBackspaceTakesAWordOfTheSecretAndCtrlDeleteNothing) {
-    Digitar(caixa_, u";ola mundo");
-    PostMessageW(caixa_, WM_CHAR, 0x7F, 1);
-    Pressionar(caixa_, VK_BACK, false, true);
-    Pressionar(caixa_, VK_DELETE, false, true);
-    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE) != FALSE;) {
-        DispatchMessageW(&m);
-    }
-    EXPECT_EQ(Estado().Resposta, u"ola ");
-    EXPECT_EQ(Texto(), Invocacao(4));
-
-    Digitar(caixa_, u"\r vai chover");
-    Pressionar(caixa_, VK_BACK, false, true);
-    EXPECT_EQ(Texto(), Invocacao(4) + u" vai ") << "in the open, a word of the box";
 }
 
 // A paste of a megabyte, in the open and in a capture, ends with the box
