@@ -71,7 +71,10 @@ clean:
 
 # --- The browser build (web/) ------------------------------------------------
 # `make web`: the static site in build-web/, built by Debian's Emscripten.
-# `make web-test`: the page played in Debian's chromium (tests/web/).
+# `make web-test`: the page played in three engines, one run of the suite
+# (tests/web/) each: Debian's chromium, Firefox ESR and WebKitGTK (on a
+# private Xvfb); WEB_MOTORES picks fewer. It fails if any run fails, after
+# all have run, and prints each run's wall time.
 # `make bench-web`: a slow phone's first load, the reveal under a slow CPU,
 # axe-core and npm's Lighthouse against Debian's chromium (docs/performance.md).
 .PHONY: web web-deps web-test bench-web
@@ -87,8 +90,15 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 
 WEB_TESTS := $(wildcard tests/web/*.test.mjs)
 
+WEB_MOTORES ?= chromium firefox webkit
+
 web-test: web tests/web/node_modules/.package-lock.json
-	@node --test $(WEB_TESTS)
+	@falhas=; for motor in $(WEB_MOTORES); do \
+		inicio=$$(date +%s); \
+		MORVANTIS_MOTOR=$$motor node --test $(WEB_TESTS) || falhas="$$falhas $$motor"; \
+		echo "# $$motor: $$(( $$(date +%s) - inicio )) s"; \
+	done; \
+	[ -z "$$falhas" ] || { echo "web-test failed in:$$falhas" >&2; exit 1; }
 
 bench/node_modules/.package-lock.json: bench/package-lock.json
 	@cd bench && npm ci --no-audit --no-fund --loglevel=error

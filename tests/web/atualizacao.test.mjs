@@ -3,7 +3,7 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { PERGUNTA, abrirNavegador, controle, entrar, perguntar, servir, textoVisivel } from "./pagina.mjs";
+import { PERGUNTA, abrirNavegador, controle, entrar, inserir, perguntar, servir, textoVisivel } from "./pagina.mjs";
 
 // The cache names the page's service worker and its site hold.
 const caches_ = (pagina) => pagina.evaluate(() => caches.keys());
@@ -39,8 +39,7 @@ test("an update arriving during a capture changes nothing until the entry window
     await pagina.waitForSelector("html[data-pronto]");
     await pagina.evaluate(() => { window.mesmaPagina = true; });
     await entrar(pagina);
-    const sessao = await pagina.createCDPSession();
-    const digitar = (texto) => sessao.send("Input.insertText", { text: texto });
+    const digitar = (texto) => inserir(pagina, texto);
     await digitar(";");
     await digitar("s");
 

@@ -3,41 +3,39 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, PERGUNTA, noOraculo, perguntar, servidorENavegador, textoVisivel } from "./pagina.mjs";
+import { CELULAR, COMPOSICAO, MOTOR, PERGUNTA, cdp, colar, inserir, noOraculo, perguntar, servidorENavegador, so, tecla,
+  teclar, textoVisivel } from "./pagina.mjs";
 
 const SEGREDO = "não é 👍";
 const QUESTAO = " vai chover?";
 
 const ambiente = servidorENavegador();
 
-const tecla = async (sessao, texto) => {
-  await sessao.send("Input.dispatchKeyEvent", { type: "keyDown", key: texto, text: texto, unmodifiedText: texto });
-  await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: texto });
-};
 const palavras = (texto) => texto.match(/ ?[^ ]+| /gu);
 
 // Each way sends a piece of text; `olhar` runs after every step the page
 // can draw, mid-composition included.
 const CAMINHOS = {
-  "key events": async (sessao, texto, olhar) => {
+  "key events": async (pagina, texto, olhar) => {
     for (const c of texto) {
-      await tecla(sessao, c);
+      await teclar(pagina, c);
       await olhar();
     }
   },
-  "text inserted per character": async (sessao, texto, olhar) => {
+  "text inserted per character": async (pagina, texto, olhar) => {
     for (const c of texto) {
-      await sessao.send("Input.insertText", { text: c });
+      await inserir(pagina, c);
       await olhar();
     }
   },
-  "text inserted per word": async (sessao, texto, olhar) => {
+  "text inserted per word": async (pagina, texto, olhar) => {
     for (const p of palavras(texto)) {
-      await sessao.send("Input.insertText", { text: p });
+      await inserir(pagina, p);
       await olhar();
     }
   },
-  "Android key code 229, then inserted text": async (sessao, texto, olhar) => {
+  "Android key code 229, then inserted text": async (pagina, texto, olhar) => {
+    const sessao = await cdp(pagina);
     for (const c of texto) {
       const android = { key: "Unidentified", code: "", windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
       await sessao.send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...android });
@@ -48,7 +46,8 @@ const CAMINHOS = {
   },
   // A phone keyboard commits ";" at once, as it does all punctuation; a
   // composed ";" would be drawn in the open before the capture starts.
-  "composition, then commit": async (sessao, texto, olhar) => {
+  "composition, then commit": async (pagina, texto, olhar) => {
+    const sessao = await cdp(pagina);
     if (texto === ";") {
       await sessao.send("Input.insertText", { text: texto });
       return;
@@ -67,7 +66,7 @@ const CAMINHOS = {
   },
   // Some keyboards' insertions cannot be cancelled: the page makes them
   // itself, then tells.
-  "text the page inserts itself": async (sessao, texto, olhar, pagina) => {
+  "text the page inserts itself": async (pagina, texto, olhar) => {
     for (const c of texto) {
       await pagina.$eval(PERGUNTA, (e, c) => {
         e.dispatchEvent(new InputEvent("beforeinput", { inputType: "insertText", data: c, bubbles: true }));
@@ -77,29 +76,35 @@ const CAMINHOS = {
       await olhar();
     }
   },
-  paste: async (sessao, texto, olhar, pagina) => {
-    await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
-    await sessao.send("Input.dispatchKeyEvent", {
-      type: "rawKeyDown", key: "v", code: "KeyV", windowsVirtualKeyCode: 86, modifiers: 2, commands: ["paste"] });
-    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "v", code: "KeyV", modifiers: 2 });
+  paste: async (pagina, texto, olhar) => {
+    await colar(pagina, texto);
     await olhar();
   },
 };
+const OPCOES = {
+  "Android key code 229, then inserted text": so(["chromium"], "key code 229 comes only through DevTools"),
+  "composition, then commit": COMPOSICAO,
+  // Known to fail until the box model takes them: expected, and shown.
+  "key events": MOTOR === "firefox" ? { todo: "firefox types 👍 as two keys, half a surrogate pair each" } : {},
+};
 
 for (const [nome, enviar] of Object.entries(CAMINHOS)) {
-  test(`the secret stays hidden and comes back whole: ${nome}`, async () => {
-    const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
+  test(`the secret stays hidden and comes back whole: ${nome}`, OPCOES[nome] ?? {}, async () => {
+    const { contexto, pagina } = await noOraculo(ambiente, CELULAR);
     const vistos = [];
     const olhar = async () => vistos.push(...(await textoVisivel(pagina)));
 
-    await enviar(sessao, ";", olhar, pagina);
-    await enviar(sessao, SEGREDO, olhar, pagina);
+    await enviar(pagina, ";", olhar);
+    await enviar(pagina, SEGREDO, olhar);
     const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
-    // Android's keyboards send Enter with key code 229 too.
-    const codigo = nome.startsWith("Android") ? 229 : 13;
-    await sessao.send("Input.dispatchKeyEvent", {
-      type: "rawKeyDown", key: "Enter", code: "Enter", windowsVirtualKeyCode: codigo, nativeVirtualKeyCode: codigo });
-    await sessao.send("Input.dispatchKeyEvent", { type: "keyUp", key: "Enter", code: "Enter" });
+    if (nome.startsWith("Android")) {
+      // Android's keyboards send Enter with key code 229 too.
+      const android = { key: "Enter", code: "Enter", windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
+      await (await cdp(pagina)).send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...android });
+      await (await cdp(pagina)).send("Input.dispatchKeyEvent", { type: "keyUp", ...android });
+    } else {
+      await tecla(pagina, "Enter");
+    }
 
     // One letter of the phrase per character of the secret, and nothing
     // drawn that was not a beginning of that phrase.
@@ -108,7 +113,7 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
       assert.ok(frase.startsWith(visto), `the box showed ${JSON.stringify(visto)} behind ${JSON.stringify(frase)}`);
     }
     // In the open the box types as usual.
-    await enviar(sessao, QUESTAO, async () => {}, pagina);
+    await enviar(pagina, QUESTAO, async () => {});
     assert.deepEqual(await textoVisivel(pagina), [frase + QUESTAO]);
     assert.equal(await perguntar(pagina), SEGREDO);
     await contexto.close();
@@ -117,11 +122,12 @@ for (const [nome, enviar] of Object.entries(CAMINHOS)) {
 
 // While the answer is revealed the box is locked, but the page still draws
 // a composition into its input.
-test("a locked box shows nothing composed and takes no typing", async () => {
-  const { contexto, pagina, sessao } = await noOraculo(ambiente);
+test("a locked box shows nothing composed and takes no typing", COMPOSICAO, async () => {
+  const { contexto, pagina } = await noOraculo(ambiente);
+  const sessao = await cdp(pagina);
   const caixa = () => pagina.$eval(PERGUNTA, (e) => e.value);
   for (const c of ";são") {
-    await tecla(sessao, c);
+    await teclar(pagina, c);
   }
   await pagina.keyboard.press("Enter");
   await sessao.send("Input.insertText", { text: "?" });
@@ -139,10 +145,11 @@ test("a locked box shows nothing composed and takes no typing", async () => {
 });
 
 // The input's own history holds what a composition drew into it in secret.
-test("undo and redo in the open never bring the secret back", async () => {
-  const { contexto, pagina, sessao } = await noOraculo(ambiente);
-  await CAMINHOS["composition, then commit"](sessao, ";", async () => {});
-  await CAMINHOS["composition, then commit"](sessao, SEGREDO, async () => {});
+test("undo and redo in the open never bring the secret back", COMPOSICAO, async () => {
+  const { contexto, pagina } = await noOraculo(ambiente);
+  const sessao = await cdp(pagina);
+  await CAMINHOS["composition, then commit"](pagina, ";", async () => {});
+  await CAMINHOS["composition, then commit"](pagina, SEGREDO, async () => {});
   await pagina.keyboard.press("Enter");
   const frase = await pagina.$eval(PERGUNTA, (e) => e.value);
   await sessao.send("Input.insertText", { text: "x" });
@@ -158,8 +165,9 @@ test("undo and redo in the open never bring the secret back", async () => {
 
 // Android keyboards take the word before the caret back into a composition
 // (after a Backspace, or a tap on the word) and commit it with more letters.
-test("a keyboard recomposing the word before the caret adds only its new letters", async () => {
-  const { contexto, pagina, sessao } = await noOraculo(ambiente, CELULAR);
+test("a keyboard recomposing the word before the caret adds only its new letters", COMPOSICAO, async () => {
+  const { contexto, pagina } = await noOraculo(ambiente, CELULAR);
+  const sessao = await cdp(pagina);
   const recompor = async (novas) => {
     const caixa = await pagina.$eval(PERGUNTA, (e) => e.value);
     const palavra = caixa.slice(caixa.lastIndexOf(" ") + 1);

@@ -1,8 +1,13 @@
 // What the browser tests and the benchmark share: the built site served
-// from loopback by node's own http module, and Debian's chromium driven by
-// puppeteer-core (no browser download) with a fresh profile each time.
+// from loopback by node's own http module, and a browser with a fresh
+// profile each time, chosen by MORVANTIS_MOTOR: Debian's chromium (the
+// default) or Firefox ESR driven by puppeteer-core (no browser download), or
+// WebKitGTK's MiniBrowser through its WebDriver; and the ways of typing
+// that every engine can deliver.
 
+import { spawn } from "node:child_process";
 import { createHash } from "node:crypto";
+import { once } from "node:events";
 import { createServer } from "node:http";
 import { after, before } from "node:test";
 import { mkdtemp, readFile, rm } from "node:fs/promises";
@@ -76,9 +81,26 @@ export async function servir({ mudar } = {}) {
   };
 }
 
+export const MOTOR = process.env.MORVANTIS_MOTOR ?? "chromium";
+
+// A test's options: skipped, saying why, in an engine that cannot deliver
+// what it needs.
+export const so = (motores, motivo) => (motores.includes(MOTOR) ? {} : { skip: `${MOTOR}: ${motivo}` });
+export const COMPOSICAO = so(["chromium"], "compositions come only through chromium's DevTools protocol");
+
 export async function abrirNavegador() {
-  const perfil = await mkdtemp(path.join(tmpdir(), "morvantis-chromium-"));
-  const navegador = await puppeteer.launch({
+  if (MOTOR === "webkit") {
+    return abrirWebKit();
+  }
+  const perfil = await mkdtemp(path.join(tmpdir(), `morvantis-${MOTOR}-`));
+  const navegador = await puppeteer.launch(MOTOR === "firefox" ? {
+    browser: "firefox",
+    executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
+    headless: true,
+    userDataDir: perfil,
+    // Otherwise dead keys lose their accents and Space presses no button.
+    extraPrefsFirefox: { "focusmanager.testmode": false },
+  } : {
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,
     userDataDir: perfil,
@@ -88,6 +110,137 @@ export async function abrirNavegador() {
   const fechar = navegador.close.bind(navegador);
   navegador.close = async () => { await fechar(); await rm(perfil, { recursive: true, force: true }); };
   return navegador;
+}
+
+// WebKitGTK's MiniBrowser on a private Xvfb, driven over W3C WebDriver
+// (HTTP, no BiDi): one session at a time (a page a failed test left open
+// goes first), and the few page operations the tests use, as puppeteer
+// names them.
+const TECLAS = { Backspace: "\uE003", Enter: "\uE007", Control: "\uE009", Escape: "\uE00C", End: "\uE010",
+  Home: "\uE011", Delete: "\uE017" };
+async function abrirWebKit() {
+  const tela = spawn("Xvfb", ["-displayfd", "3", "-noreset", "-nolisten", "tcp", "-screen", "0", "1600x1400x24"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe"] });
+  const [numero] = await Promise.race([once(tela.stdio[3], "data"),
+    once(tela, "exit").then(() => Promise.reject(new Error("Xvfb did not start")))]);
+  const livre = createServer().listen(0, "127.0.0.1");
+  const { port } = (await once(livre, "listening"), livre.address());
+  livre.close();
+  const driver = spawn("WebKitWebDriver", [`--port=${port}`],
+    { stdio: "ignore", env: { ...process.env, DISPLAY: `:${numero}`.trim() } });
+  const pedir = async (metodo, caminho, corpo) => {
+    const { value } = await (await fetch(`http://127.0.0.1:${port}${caminho}`,
+      { method: metodo, body: metodo === "POST" ? JSON.stringify(corpo ?? {}) : undefined })).json();
+    if (value?.error) throw new Error(`${value.error}: ${value.message}`);
+    return value;
+  };
+  while (!(await pedir("GET", "/status").catch(() => null))?.ready) {
+    await new Promise((r) => setTimeout(r, 50));
+  }
+  const abertas = new Set();
+  const fecharTodas = () => Promise.all([...abertas].map((p) => p.close()));
+  const novaPagina = async () => {
+    await fecharTodas();
+    const { sessionId } = await pedir("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": {
+      binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser", args: ["--automation"] } } } });
+    const sessao = (metodo, caminho, corpo) => pedir(metodo, `/session/${sessionId}${caminho}`, corpo);
+    // `f(...args)` run and awaited in the page, its result back as JSON.
+    const rodar = (f, ...args) => sessao("POST", "/execute/async", { args, script: `const a = [...arguments];
+      const fim = a.pop();
+      Promise.resolve().then(() => (${f})(...a)).then((v) => fim([v]), (e) => fim({ erro: String(e) }))` })
+      .then((r) => { if (r.erro) throw new Error(r.erro); return r[0]; });
+    const acoes = (type, ...actions) => sessao("POST", "/actions", { actions: [{ type, id: type, actions }] });
+    const teclas = (...tipos) => (t) => acoes("key", ...tipos.map((type) => ({ type, value: TECLAS[t] ?? t })));
+    const pagina = {
+      goto: (url) => sessao("POST", "/url", { url }),
+      reload: () => sessao("POST", "/refresh"),
+      evaluate: rodar,
+      $eval: (s, f, ...a) => rodar(`(s, ...a) => (${f})(document.querySelector(s), ...a)`, s, ...a),
+      $$eval: (s, f, ...a) => rodar(`(s, ...a) => (${f})([...document.querySelectorAll(s)], ...a)`, s, ...a),
+      $: (s) => rodar((s) => (document.querySelector(s) ? true : null), s),
+      focus: (s) => rodar((s) => document.querySelector(s).focus(), s),
+      click: async (s) => sessao("POST", `/element/${Object.values(await sessao("POST", "/element",
+        { using: "css selector", value: s }))[0]}/click`),
+      waitForFunction: (f, opcoes, ...a) => rodar(`async (...a) => {
+        while (!(await (${f})(...a))) await new Promise((r) => setTimeout(r, 10)); }`, ...a),
+      waitForSelector: (s, { hidden } = {}) => pagina.waitForFunction((s, h) =>
+        (h ? !document.querySelector(s)?.getClientRects().length : document.querySelector(s)), {}, s, hidden),
+      keyboard: { down: teclas("keyDown"), up: teclas("keyUp"), press: teclas("keyDown", "keyUp"),
+        type: async (texto) => { for (const c of texto) await pagina.keyboard.press(c); } },
+      mouse: { click: (x, y) => acoes("pointer", { type: "pointerMove", x: Math.round(x), y: Math.round(y) },
+        { type: "pointerDown", button: 0 }, { type: "pointerUp", button: 0 }) },
+      // Once the page has drawn its last change.
+      screenshot: () => rodar(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))))
+        .then(() => sessao("GET", "/screenshot")),
+      // The window is its tool bar and the page; at least 447 px wide.
+      setViewport: ({ width, height }) => rodar(() => [outerWidth - innerWidth, outerHeight - innerHeight])
+        .then(([l, a]) => sessao("POST", "/window/rect", { width: width + l, height: height + a })),
+      close: async () => { abertas.delete(pagina); await sessao("DELETE", ""); },
+    };
+    abertas.add(pagina);
+    return pagina;
+  };
+  return {
+    newPage: novaPagina,
+    createBrowserContext: async () => ({ newPage: novaPagina, close: fecharTodas }),
+    close: async () => { await fecharTodas(); driver.kill(); tela.kill(); },
+  };
+}
+
+// The ways of typing that every engine delivers. Chromium's go through its
+// DevTools protocol, one session a page.
+const sessoes = new WeakMap();
+export const cdp = async (pagina) =>
+  sessoes.get(pagina) ?? sessoes.set(pagina, await pagina.createCDPSession()).get(pagina);
+
+// Text inserted at once with no keys, as a soft keyboard's letter or word:
+// chromium's Input.insertText; elsewhere the insertText command (puppeteer's
+// sendCharacter), which brings WebKit's page a beforeinput and Firefox's
+// only the input.
+export async function inserir(pagina, texto) {
+  if (MOTOR === "chromium") {
+    await (await cdp(pagina)).send("Input.insertText", { text: texto });
+  } else {
+    await pagina.evaluate((t) => document.execCommand("insertText", false, t), texto);
+  }
+}
+
+// A hardware key that types `c`.
+export async function teclar(pagina, c) {
+  if (MOTOR !== "chromium") {
+    return pagina.keyboard.type(c);
+  }
+  await (await cdp(pagina)).send("Input.dispatchKeyEvent", { type: "keyDown", key: c, text: c, unmodifiedText: c });
+  await (await cdp(pagina)).send("Input.dispatchKeyEvent", { type: "keyUp", key: c });
+}
+
+// A key with its modifiers held, as "Control+Backspace".
+export async function tecla(pagina, combinacao, opcoes) {
+  const modificadores = combinacao.split("+");
+  const ultima = modificadores.pop();
+  for (const m of modificadores) await pagina.keyboard.down(m);
+  await pagina.keyboard.press(ultima, opcoes);
+  for (const m of modificadores.reverse()) await pagina.keyboard.up(m);
+}
+
+// Ctrl+V with `texto` on the clipboard. WebKit lets no script write there:
+// Ctrl+C copies it from a field beside the focused one (in its modal window).
+export async function colar(pagina, texto) {
+  if (MOTOR === "webkit") {
+    await pagina.evaluate((t) => {
+      const [foco, campo] = [document.activeElement, document.createElement("textarea")];
+      foco.after(Object.assign(campo, { value: t }));
+      campo.focus();
+      campo.select();
+      window.voltar = () => { campo.remove(); foco.focus(); };
+    }, texto);
+    await tecla(pagina, "Control+c");
+    await pagina.evaluate(() => window.voltar());
+  } else {
+    await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
+  }
+  // Chromium's headless shell binds no key to paste: the key says what it does.
+  await tecla(pagina, "Control+v", { commands: ["paste"] });
 }
 
 // A page at the entry window, ready to play.
@@ -114,7 +267,10 @@ export async function abrir(navegador, url, viewport = { width: 1024, height: 76
   return pagina;
 }
 
-export const CELULAR = { width: 360, height: 740, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+// MiniBrowser's windows are never narrower than 447 px: still a phone's
+// layout, which the page gives below 660 px.
+export const CELULAR = { width: MOTOR === "webkit" ? 447 : 360, height: 740, isMobile: true, hasTouch: true,
+  deviceScaleFactor: 2 };
 
 export const controle = (nome) => `[data-nome="${nome}"]`;
 export const PERGUNTA = `${controle("TxtPergunta")} input`;
@@ -128,13 +284,15 @@ export async function entrar(pagina) {
 }
 
 // A fresh context (pastes allowed) at the oracle's window, the focus in the
-// question box, and a DevTools session to type through.
+// question box.
 export async function noOraculo(ambiente, viewport) {
   const contexto = await ambiente.navegador.createBrowserContext();
-  await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+  if (MOTOR === "chromium") {
+    await contexto.overridePermissions(ambiente.servidor.url, ["clipboard-read", "clipboard-sanitized-write"]);
+  }
   const pagina = await abrir(contexto, ambiente.servidor.url, viewport);
   await entrar(pagina);
-  return { contexto, pagina, sessao: await pagina.createCDPSession() };
+  return { contexto, pagina };
 }
 
 // What the audience can see of the question box: the text of each of its
