@@ -114,6 +114,28 @@ test("on a wide screen every control stands at its place in the window", async (
   await contexto.close();
 });
 
+// Each engine's own line heights and scroll bars: every text stays in the
+// box its window gives it (a label sized to its text, in the area the
+// description gives it), and the boxes the descriptions show a scroll bar
+// on show one.
+test("in every window the text stays in its boxes, and the boxes that scroll show a scroll bar", async () => {
+  const { contexto, pagina } = await novaPagina();
+  await cadaJanela(pagina, async (janela) => {
+    const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) =>
+      [...d.querySelectorAll(".rotulo, .botao, textarea, .linha-texto input")].map((e) => {
+        const nome = e.closest(".controle").dataset.nome;
+        if (e.matches(".barra") && e.offsetWidth - e.clientWidth - 2 * e.clientLeft <= 0) {
+          return `${nome} shows no scroll bar`;
+        }
+        const [altura, caixa] = e.matches(".ajusta") ? [e.offsetHeight, parseFloat(e.style.getPropertyValue("--a"))]
+          : [e.scrollHeight, e.clientHeight];
+        return altura > caixa ? `${nome} is ${altura} px tall in ${caixa}` : "";
+      }).filter(Boolean));
+    assert.deepEqual(fora, [], janela);
+  });
+  await contexto.close();
+});
+
 test("on a phone each window is one column with no sideways scroll and large tap targets", async () => {
   const { contexto, pagina } = await novaPagina(CELULAR);
   await cadaJanela(pagina, async (janela) => {

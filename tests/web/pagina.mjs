@@ -104,6 +104,8 @@ export async function abrirNavegador() {
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
     headless: true,
     userDataDir: perfil,
+    // The scroll bars drawn, as a person sees them.
+    ignoreDefaultArgs: ["--hide-scrollbars"],
     args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
       "--disable-sync", "--disable-quic", "--no-first-run"],
   });
