@@ -3,7 +3,7 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, COMPOSICAO, MOTOR, PERGUNTA, cdp, colar, inserir, noOraculo, perguntar, servidorENavegador, so, tecla,
+import { CELULAR, COMPOSICAO, PERGUNTA, cdp, colar, inserir, noOraculo, perguntar, servidorENavegador, so, tecla,
   teclar, textoVisivel } from "./pagina.mjs";
 
 const SEGREDO = "não é 👍";
