@@ -3,9 +3,10 @@
 // The pace of a periodic timer, kept from the moment it started rather than
 // from the last tick: the platforms' timers fire a little late or coarsely
 // (Windows rounds up to its clock tick, a busy phone skips frames), and a
-// reveal of n characters must still take n intervals. Every toolkit's timer,
-// at each wake, asks this schedule how many ticks to run (Acordar) and runs
-// that many, so a late tick catches up the same way everywhere.
+// reveal of n characters must still take n intervals. Every toolkit's timer
+// starts and stops it with the platform's timer and hands it each wake
+// (Pulsar), which runs the ticks due, so a late tick catches up the same way
+// everywhere.
 
 #include <cmath>
 #include <cstdint>
@@ -21,6 +22,25 @@ public:
     constexpr void Iniciar(double agoraMs) {
         inicioMs_ = agoraMs;
         dados_ = 0;
+        ligado_ = true;
+        ++partida_;
+    }
+    constexpr void Parar() { ligado_ = false; }
+    [[nodiscard]] constexpr bool Ligado() const { return ligado_; }
+
+    // A wake of the platform's timer: `tique` runs once for each tick to run
+    // (Acordar). A tick may stop the timer, or stop it and start it afresh;
+    // the ticks left of this schedule are then no longer its own. A wake
+    // already queued when the timer stopped runs none.
+    template <class Tique>
+    void Pulsar(double agoraMs, Tique&& tique) {
+        if (!ligado_) {
+            return;
+        }
+        const std::uint64_t partida = partida_;
+        for (auto devidos = Acordar(agoraMs); devidos > 0 && ligado_ && partida_ == partida; --devidos) {
+            tique();
+        }
     }
 
     // The ticks due by `agoraMs` and not given yet, now counted as given:
@@ -57,6 +77,8 @@ private:
     int intervaloMs_;
     double inicioMs_ = 0;
     std::int64_t dados_ = 0;
+    bool ligado_ = false;
+    std::uint64_t partida_ = 0;  // counts the starts
 };
 
 }  // namespace morvantis::janelas

@@ -34,18 +34,17 @@ void Temporizador::SetEnabled(bool habilitado) {
         compasso_.Iniciar(0.0);
         timer_.start();
     } else {
+        compasso_.Parar();
         timer_.stop();
     }
 }
 
 void Temporizador::Pulsar() {
-    // The handler may stop the timer between two due ticks.
-    for (auto devidos = compasso_.Acordar(static_cast<double>(relogio_.nsecsElapsed()) / 1e6);
-         devidos > 0 && timer_.isActive(); --devidos) {
+    compasso_.Pulsar(static_cast<double>(relogio_.nsecsElapsed()) / 1e6, [this] {
         if (handler_) {
             handler_();
         }
-    }
+    });
 }
 
 }  // namespace morvantis::qt

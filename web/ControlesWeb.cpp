@@ -70,18 +70,17 @@ TemporizadorWeb::~TemporizadorWeb() {
 }
 
 void TemporizadorWeb::SetEnabled(bool habilitado) {
-    if (habilitado == ligado_) {
+    if (habilitado == compasso_.Ligado()) {
         return;
     }
-    ligado_ = habilitado;
     if (!habilitado) {
+        compasso_.Parar();
         if (pendente_ != 0) {
             emscripten_clear_timeout(pendente_);
             pendente_ = 0;
         }
         return;
     }
-    ++partida_;
     compasso_.Iniciar(emscripten_get_now());
     Agendar();
 }
@@ -96,16 +95,13 @@ void TemporizadorWeb::Agendar() {
 void TemporizadorWeb::Pulsar(void* temporizador) {
     auto& t = *static_cast<TemporizadorWeb*>(temporizador);
     t.pendente_ = 0;
-    const std::uint64_t partida = t.partida_;
-    // The handler may stop the timer, or stop and restart it: then the
-    // ticks left of this schedule are not its own any more.
-    for (auto devidos = t.compasso_.Acordar(emscripten_get_now());
-         devidos > 0 && t.ligado_ && t.partida_ == partida; --devidos) {
+    t.compasso_.Pulsar(emscripten_get_now(), [&t] {
         if (t.handler_) {
             t.handler_();
         }
-    }
-    if (t.ligado_ && t.pendente_ == 0) {
+    });
+    // A tick that restarted the timer has scheduled its next wake already.
+    if (t.compasso_.Ligado() && t.pendente_ == 0) {
         t.Agendar();
     }
 }

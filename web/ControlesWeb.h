@@ -68,10 +68,6 @@ private:
 
     janelas::Compasso compasso_;
     std::function<void()> handler_;
-    bool ligado_ = false;
-    // Counts the starts, so ticks due on a schedule the handler restarted
-    // are not run.
-    std::uint64_t partida_ = 0;
     long pendente_ = 0;
 };
 

@@ -74,10 +74,9 @@ Temporizador::~Temporizador() {
 }
 
 void Temporizador::SetEnabled(bool ligado) {
-    if (ligado == ligado_) {
+    if (ligado == compasso_.Ligado()) {
         return;
     }
-    ligado_ = ligado;
     if (ligado) {
         if (pedirRelogio_ != nullptr) {
             pedirRelogio_(1);
@@ -85,6 +84,7 @@ void Temporizador::SetEnabled(bool ligado) {
         compasso_.Iniciar(AgoraMs());
         SetTimer(janela_, id_, static_cast<UINT>(compasso_.IntervaloMs()), nullptr);
     } else {
+        compasso_.Parar();
         KillTimer(janela_, id_);
         if (largarRelogio_ != nullptr) {
             largarRelogio_(1);
@@ -93,13 +93,11 @@ void Temporizador::SetEnabled(bool ligado) {
 }
 
 void Temporizador::Pulsar() {
-    // Nothing once stopped: a WM_TIMER may already have been queued, and the
-    // handler may stop the timer in the middle of a catch-up.
-    for (auto devidos = ligado_ ? compasso_.Acordar(AgoraMs()) : 0; devidos > 0 && ligado_; --devidos) {
+    compasso_.Pulsar(AgoraMs(), [this] {
         if (handler_) {
             handler_();
         }
-    }
+    });
 }
 
 }  // namespace morvantis::win32

@@ -71,7 +71,6 @@ private:
     HMODULE winmm_ = nullptr;
     Periodo pedirRelogio_ = nullptr;
     Periodo largarRelogio_ = nullptr;
-    bool ligado_ = false;
     std::function<void()> handler_;
 };
 

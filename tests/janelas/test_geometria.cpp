@@ -32,6 +32,17 @@ TEST(Compasso, LateTicksCatchUpFromTheStartNotFromTheLastTick) {
     EXPECT_EQ(compasso.Devidos(2010.0), 1);
     EXPECT_EQ(compasso.Acordar(2019.9), 1) << "a wake a hair early by our clock still ticks";
     EXPECT_EQ(compasso.Acordar(2035.0), 1) << "and is not ticked again later";
+
+    int tiques = 0;
+    compasso.Pulsar(2100.0, [&] {
+        if (++tiques == 2) {
+            compasso.Iniciar(2100.0);
+        }
+    });
+    EXPECT_EQ(tiques, 2) << "of 7 due, a tick that started the timer afresh ended the wake";
+    compasso.Parar();
+    compasso.Pulsar(2200.0, [&] { ++tiques; });
+    EXPECT_EQ(tiques, 2) << "a wake queued before the stop runs none";
 }
 
 // The windows on a tablet: the smallest target is the question box (19 px)
