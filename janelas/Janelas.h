@@ -250,4 +250,14 @@ inline constexpr Janela Sobre{.nome = "FrmSobre",
 
 inline constexpr std::array<const Janela*, 4> Todas{&Entrada, &Principal, &Ajuda, &Sobre};
 
+// The question box's own menu, where the toolkit draws one for it (the page
+// leaves the browser's): each entry's caption, "&" before its access key.
+namespace menu {
+inline constexpr std::u16string_view Recortar = u"Recor&tar";
+inline constexpr std::u16string_view Copiar = u"&Copiar";
+inline constexpr std::u16string_view Colar = u"C&olar";
+inline constexpr std::u16string_view Excluir = u"&Excluir";
+inline constexpr std::u16string_view SelecionarTudo = u"Selecionar &tudo";
+}  // namespace menu
+
 }  // namespace morvantis::janelas

@@ -12,7 +12,7 @@ namespace morvantis::janelas {
 namespace {
 
 bool EhControle(char16_t c) {
-    return c < 0x20 || c == 0x7F;
+    return c < 0x20 || c == toolkit::teclas::Del;
 }
 
 bool EhControle(const toolkit::Tecla& tecla) {
@@ -129,12 +129,9 @@ void ModeloPergunta::Aplicar(toolkit::Tecla tecla, bool& cabe) {
 // The other control codes (Enter in a one-line box, Escape, Ctrl+Z with no
 // history to undo) do nothing.
 void ModeloPergunta::Comando(char16_t codigo) {
-    constexpr char16_t CtrlA = 1;
-    constexpr char16_t CtrlC = 3;
-    constexpr char16_t CtrlV = 0x16;
-    constexpr char16_t CtrlX = 0x18;
+    using namespace toolkit::teclas;
     switch (codigo) {
-        case toolkit::teclas::Backspace:
+        case Backspace:
             if (!travada_) {
                 Retroceder();
             }

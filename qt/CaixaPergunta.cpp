@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "Janelas.h"
 #include "QtToolkit.h"
 
 namespace morvantis {
@@ -19,8 +20,6 @@ namespace {
 
 using qt::ParaQString;
 using qt::ParaU16;
-
-constexpr char16_t Escape = 27;
 
 }  // namespace
 
@@ -58,7 +57,7 @@ toolkit::Tecla CaixaPergunta::TeclaDoEvento(const QKeyEvent& evento) {
         case Qt::Key_Enter:
             return {toolkit::teclas::Enter};
         case Qt::Key_Escape:
-            return {Escape};
+            return {toolkit::teclas::Escape};
         default:
             break;
     }
@@ -135,13 +134,14 @@ void CaixaPergunta::contextMenuEvent(QContextMenuEvent* evento) {
     QMenu menu(this);
     const bool selecionado = modelo_.Inicio() != modelo_.Fim();
     auto* m = &modelo_;
-    menu.addAction(QStringLiteral("Recor&tar"), [m] { m->Recortar(); })->setEnabled(selecionado);
-    menu.addAction(QStringLiteral("&Copiar"), [m] { m->Copiar(); })->setEnabled(selecionado);
-    menu.addAction(QStringLiteral("C&olar"), [m] { m->Colar(); });
-    menu.addAction(QStringLiteral("&Excluir"), [m] { m->ApagarIntervalo(m->Inicio(), m->Fim()); })
+    namespace legendas = janelas::menu;
+    menu.addAction(ParaQString(legendas::Recortar), [m] { m->Recortar(); })->setEnabled(selecionado);
+    menu.addAction(ParaQString(legendas::Copiar), [m] { m->Copiar(); })->setEnabled(selecionado);
+    menu.addAction(ParaQString(legendas::Colar), [m] { m->Colar(); });
+    menu.addAction(ParaQString(legendas::Excluir), [m] { m->ApagarIntervalo(m->Inicio(), m->Fim()); })
         ->setEnabled(selecionado);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Selecionar &tudo"), [m] { m->Selecionar(0, m->Texto().size()); });
+    menu.addAction(ParaQString(legendas::SelecionarTudo), [m] { m->Selecionar(0, m->Texto().size()); });
     menu.exec(evento->globalPos());
 }
 
@@ -176,10 +176,10 @@ void CaixaPergunta::dropEvent(QDropEvent* evento) {
 void CaixaPergunta::Mostrar(const janelas::ModeloPergunta& modelo) {
     espelhando_ = true;
     const int agora = cursorPosition();
-    const auto diferencas =
-        modelo.Comparar(ParaU16(text()), static_cast<std::size_t>(hasSelectedText() ? selectionStart() : agora),
-                        static_cast<std::size_t>(hasSelectedText() ? selectionEnd() : agora),
-                        static_cast<std::size_t>(agora));
+    const auto diferencas = modelo.Comparar(
+        ParaU16(text()), static_cast<std::size_t>(hasSelectedText() ? selectionStart() : agora),
+        static_cast<std::size_t>(hasSelectedText() ? selectionEnd() : agora),
+        static_cast<std::size_t>(agora));
     if (diferencas.texto) {
         setText(ParaQString(modelo.Texto()));
     }

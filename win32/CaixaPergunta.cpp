@@ -162,7 +162,7 @@ LRESULT CaixaPergunta::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
 void CaixaPergunta::DescartarCaractere() {
     MSG proxima;
     if (PeekMessageW(&proxima, caixa_, WM_CHAR, WM_CHAR, PM_NOREMOVE) != FALSE &&
-        (proxima.wParam == 0x7F || proxima.wParam == toolkit::teclas::Backspace)) {
+        (proxima.wParam == toolkit::teclas::Del || proxima.wParam == toolkit::teclas::Backspace)) {
         PeekMessageW(&proxima, caixa_, WM_CHAR, WM_CHAR, PM_REMOVE);
     }
 }

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace morvantis::toolkit {
 
@@ -20,10 +21,23 @@ namespace morvantis::toolkit {
 // such as Backspace, Enter or Ctrl+V. The filter empties it to swallow it.
 using Tecla = std::u16string;
 
-// The control codes with a meaning for the question box.
+// The control codes with a meaning for the question box, as keyboards
+// deliver them: Ctrl+letter is the letter's place in the alphabet.
 namespace teclas {
+inline constexpr char16_t CtrlA = 1;
+inline constexpr char16_t CtrlC = 3;
 inline constexpr char16_t Backspace = 8;
 inline constexpr char16_t Enter = 13;
+inline constexpr char16_t CtrlV = 0x16;
+inline constexpr char16_t CtrlX = 0x18;
+inline constexpr char16_t Escape = 0x1B;
+// DEL: what X11 sends with Delete, and Windows with Ctrl+Backspace.
+inline constexpr char16_t Del = 0x7F;
+
+// One code as a keystroke's text.
+[[nodiscard]] constexpr std::u16string_view Como(const char16_t& codigo) {
+    return {&codigo, 1};
+}
 }  // namespace teclas
 
 // How far a deletion reaches, as the key or the platform named it: one

@@ -35,14 +35,16 @@
 namespace morvantis::fuzz {
 namespace {
 
+namespace teclas = toolkit::teclas;
+
 // Keys worth hitting often: the three with a meaning, letters, accents,
 // control characters, characters outside Latin-1 and the 16-bit range, lone
 // surrogate halves, and the pieces of characters made of several code
 // points (a combining accent, a joiner, the halves of a flag).
 constexpr std::u16string_view Teclas[] = {
     u";",
-    u"\b",
-    u"\r",
+    teclas::Como(teclas::Backspace),
+    teclas::Como(teclas::Enter),
     u" ",
     u"a",
     u"e",
@@ -167,7 +169,7 @@ std::vector<std::u16string> Caracteres(std::u16string_view s) {
 }
 
 bool EhControle(std::u16string_view c) {
-    return c.size() == 1 && (c[0] < 0x20 || c[0] == 0x7F);
+    return c.size() == 1 && (c[0] < 0x20 || c[0] == teclas::Del);
 }
 
 bool EhQuebra(std::u16string_view c) {
@@ -466,7 +468,7 @@ private:
             a == b || (fb == r_.cursor && ia == Alcancado(toolkit::Alcance::Caractere, true));
         if (alcance == toolkit::Alcance::Caractere && vazia && (porCursor || umAntes)) {
             bool cabe = true;
-            Aplicar(u"\b", cabe);
+            Aplicar(teclas::Como(teclas::Backspace), cabe);
         } else if (porCursor && vazia) {
             ApagadaFaixa(Alcancado(alcance, true), r_.cursor, alcance);
         } else {
@@ -518,7 +520,7 @@ private:
             Referenciar(limpa);  // several characters at once are typed text
         } else if (!limpa.empty()) {
             bool cabe = true;
-            Aplicar(EhQuebra(limpa) ? u"\r" : limpa, cabe);
+            Aplicar(EhQuebra(limpa) ? teclas::Como(teclas::Enter) : limpa, cabe);
         }
         r_.Assentar();
     }
@@ -557,7 +559,7 @@ private:
         bool cabe = true;
         for (const std::u16string& c : Caracteres(Limpo(texto))) {
             if (EhQuebra(c)) {
-                Aplicar(u"\r", cabe);
+                Aplicar(teclas::Como(teclas::Enter), cabe);
             } else if (!EhControle(c)) {
                 Aplicar(c, cabe);
             }
@@ -577,32 +579,32 @@ private:
             }
             return;
         }
-        if (tecla == u"\r") {
+        if (tecla == teclas::Como(teclas::Enter)) {
             r_.modo = false;
             return;
         }
         if (r_.modo) {
-            if (tecla == u"\b") {
+            if (tecla == teclas::Como(teclas::Backspace)) {
                 ApagarN(1);
             } else {
                 Capturar(tecla);
             }
             return;
         }
-        if (tecla == u"\x01") {  // Ctrl+A
+        if (tecla == teclas::Como(teclas::CtrlA)) {
             r_.ancora = 0;
             r_.cursor = r_.caixa.size();
-        } else if (tecla == u"\x03") {  // Ctrl+C
+        } else if (tecla == teclas::Como(teclas::CtrlC)) {
             Copiado();
-        } else if (tecla == u"\x18" && !r_.travada) {  // Ctrl+X
+        } else if (tecla == teclas::Como(teclas::CtrlX) && !r_.travada) {
             Copiado();
             r_.Trocar(r_.Inicio(), r_.Fim(), {});
-        } else if (tecla == u"\x16" && !r_.travada) {  // Ctrl+V
+        } else if (tecla == teclas::Como(teclas::CtrlV) && !r_.travada) {
             const std::u16string colado = w_.pergunta.clipboard;
             Referenciar(Juntado(colado));
-        } else if (r_.travada || (EhControle(tecla) && tecla != u"\b")) {
+        } else if (r_.travada || (EhControle(tecla) && tecla != teclas::Como(teclas::Backspace))) {
             return;
-        } else if (tecla == u"\b") {
+        } else if (tecla == teclas::Como(teclas::Backspace)) {
             if (r_.Inicio() == r_.Fim() && r_.cursor > 0) {
                 r_.Trocar(grafemas::Fronteira(r_.caixa, r_.cursor - 1, false), r_.cursor, {});
             } else {

@@ -186,14 +186,14 @@ TEST_F(ModeloPergunta, AnEmojiTypedPointByPointInACaptureIsOneLetterAndOneBacksp
     EXPECT_EQ(Box(), Phrase1.substr(0, 4));
     EXPECT_EQ(State().Resposta, std::u16string(u"QZ") + std::u16string(Familia) + std::u16string(EAgudo));
 
-    Press(8);
-    Press(8);
+    Press(toolkit::teclas::Backspace);
+    Press(toolkit::teclas::Backspace);
     EXPECT_EQ(State().Resposta, u"QZ") << "each Backspace took a whole character";
     EXPECT_EQ(Box(), Phrase1.substr(0, 2));
 
     box.Inserir(std::u16string(Bandeira) + u"!");  // pasted or from the suggestion strip
     EXPECT_EQ(Box(), Phrase1.substr(0, 4));
-    Press(13);
+    Press(toolkit::teclas::Enter);
     Type(U"?");
     oraculo.CmdPergunta_Click();
     std::vector<std::u16string> shown;
@@ -218,7 +218,7 @@ TEST_F(ModeloPergunta, AHugePasteIsShownOnceAndPastTheCountIsStillSwallowed) {
     EXPECT_EQ(State().Resposta, megabyte.substr(0, 32767 / 5 * 6 + 32767 % 5))
         << "the first 32,767 characters";
 
-    Press(13);
+    Press(toolkit::teclas::Enter);
     box.SetText({});
     before = window.pergunta.shown;
     box.Inserir(megabyte);
