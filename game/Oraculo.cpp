@@ -83,7 +83,8 @@ void Oraculo::Apagar(std::size_t n) {
     }
     // Saturates rather than wraps: a box of more than 32,768 spaces erased
     // one by one keeps the count at its floor.
-    const auto menos = static_cast<std::int64_t>(std::min<std::size_t>(n, 1 << 20));
+    const auto menos =
+        static_cast<std::int64_t>(std::min<std::size_t>(n, 1 << 16));  // past the count's range
     estado_.Mascarados = static_cast<std::int16_t>(
         std::max<std::int64_t>(std::int64_t{estado_.Mascarados} - menos, MinimoMascarados));
     // The counts are 16-bit scratch; the cuts use the real lengths so a
