@@ -19,7 +19,10 @@ instaladores=("$build"/Morvantis-*-win64.exe)
 versao=${zips[0]##*/Morvantis-}
 versao=${versao%-win64.zip}
 
-unzip -l "${zips[0]}" | grep -q " Morvantis-$versao-win64/Morvantis.exe$"
+# Every listing is read whole before it is searched: under pipefail, a grep
+# that stops at its first match would kill the writer with SIGPIPE.
+conteudo=$(unzip -l "${zips[0]}")
+grep -q " Morvantis-$versao-win64/Morvantis.exe$" <<<"$conteudo"
 echo "zip: holds Morvantis.exe"
 
 # What the machine holds of programs, to compare after the uninstaller: the
