@@ -95,7 +95,7 @@ echo "installed program, from the shortcut: plays the trick"
 
 wine "$pasta/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once; the
-# Add/Remove Programs entry is the last thing it takes away.
+# Add/Remove Programs entry is the last of the program it takes away.
 for _ in $(seq 100); do
     [ ! -e "$pasta" ] && ! wine reg query "$chave" >/dev/null 2>&1 && break
     sleep 0.1
