@@ -8,6 +8,13 @@ PRESET ?= default
 MAKEFLAGS += --no-print-directory
 BUILD_DIR := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Every date the packages carry is the last commit's (the reproducible-builds
+# convention, which CPack, strip-nondeterminism and tools/release follow):
+# two builds of one commit give the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 
 .PHONY: all deps configure build run test clean
 
@@ -67,7 +74,15 @@ fuzz: deps
 		-max_len=256 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
 
 clean:
-	rm -rf build build-*
+	rm -rf build build-* release
+
+# `make release`: the .deb, the Windows installer and zip, and the page as
+# an archive, named with the version, with SHA256SUMS, in release/; built
+# twice in two folders and compared byte for byte (tools/release).
+.PHONY: release
+release: deps web-deps windows-deps
+	@tools/install-deps release
+	@JOBS=$(JOBS) tools/release release
 
 # --- The browser build (web/) ------------------------------------------------
 # `make web`: the static site in build-web/, built by Debian's Emscripten.

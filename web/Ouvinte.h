@@ -1,10 +1,10 @@
 #pragma once
 
-// A DOM event listener that runs C++. The page calls `handleEvent` on a small
-// embind handle (an object with that method is a listener of its own, so no
-// JavaScript is written for it), and the handle forwards to the action. The
+// A DOM event listener that runs C++. The page calls a small JavaScript
+// function made for this Ouvinte, which forwards the event to the action. The
 // listener is removed when its Ouvinte is destroyed, so no event reaches a
-// control that no longer exists.
+// control that no longer exists; the function holds the Ouvinte's address, so
+// an Ouvinte is neither copied nor moved.
 
 #include <emscripten/val.h>
 
@@ -28,7 +28,7 @@ private:
     emscripten::val alvo_;
     std::string tipo_;
     Acao acao_;
-    emscripten::val alca_;
+    emscripten::val funcao_;
 };
 
 }  // namespace morvantis::web

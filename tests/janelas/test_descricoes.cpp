@@ -177,7 +177,7 @@ TEST(Descricoes, LongTextsKeepEverySpace) {
 
     const std::u16string_view creditos = Sobre.Achar("Label3")->texto;
     EXPECT_EQ(creditos.size(), 47u);
-    EXPECT_TRUE(creditos.ends_with(u"versão 1.00 "));
+    EXPECT_TRUE(creditos.ends_with(u"versão " MORVANTIS_VERSAO u" "));
 }
 
 TEST(Descricoes, HelpTextHasItsTwentyOneLines) {

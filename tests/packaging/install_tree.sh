@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the tree a desktop
 # reads: the executable, the desktop entry, the hicolor icons at their sizes
-# and the AppStream metainfo, that they name each other consistently, and
-# that the freedesktop validators accept them.
-#   install_tree.sh <build dir> <source dir>
+# and the AppStream metainfo, that they name each other consistently, that
+# the metainfo's releases are CHANGELOG.md's versions and dates, the newest
+# the project's version, and that the freedesktop validators accept them.
+#   install_tree.sh <build dir> <source dir> <version, e.g. 1.00>
 set -euo pipefail
-build=$1 source=$2
+build=$1 source=$2 version=$3
 id=io.github.morvantis.Morvantis
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -48,7 +49,11 @@ fi
 if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the metainfo does not launch $id.desktop"
-    grep -q '<release version="1.00"' "$metainfo" || fail "the metainfo has no release 1.00"
+    historia=$(sed -n 's/^## \[\([^]]*\)\] - \([0-9-]*\)$/\1 \2/p' "$source/CHANGELOG.md")
+    releases=$(sed -n 's/^ *<release version="\([^"]*\)" date="\([^"]*\)">$/\1 \2/p' "$metainfo")
+    [ -n "$historia" ] && [ "$historia" = "$releases" ] ||
+        fail "the metainfo's releases ($releases) are not CHANGELOG.md's ($historia)"
+    [ "${historia%% *}" = "$version" ] || fail "CHANGELOG.md's newest version is not the project's, $version"
     [ "$(grep -c '<image>.*/docs/img/[a-z]*\.png</image>' "$metainfo")" -eq 4 ] ||
         fail "the metainfo does not show the four windows"
     for shot in $(sed -n 's|.*<image>.*/\(docs/img/[a-z]*\.png\)</image>.*|\1|p' "$metainfo"); do

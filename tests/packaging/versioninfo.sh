@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Compiles the Windows version resource with the MinGW resource compiler
 # from Debian, decompiles the result and checks what Explorer would show:
-# every string of the one English (US) table, the numeric versions, and the
-# snowflake icon group with as many images as the .ico holds.
-#   versioninfo.sh <configured versioninfo.rc> <morvantis.ico> <work dir>
+# the one Brazilian Portuguese table with every string as written, accents
+# included, the project's version as text and as numbers, and the snowflake
+# icon group with as many images as the .ico holds.
+#   versioninfo.sh <configured versioninfo.rc> <morvantis.ico> <work dir> <version, e.g. 1.00>
 set -euo pipefail
-rc=$1 ico=$2 work=$3
+rc=$1 ico=$2 work=$3 version=$4
 
 windres=x86_64-w64-mingw32-windres
 if ! command -v "$windres" >/dev/null; then
@@ -26,26 +27,34 @@ fail() {
     failures=$((failures + 1))
 }
 
+# windres writes a string with characters beyond ASCII as a wide one
+# (L"..."), those characters as octal escapes of their Latin-1 codes.
 expect_value() {
     local key=$1 want=$2 got
-    got=$(sed -n "s/^ *VALUE \"$key\", \"\\(.*\\)\"\$/\\1/p" "$out")
+    got=$(sed -n "s/^ *VALUE \"$key\", L\\{0,1\\}\"\\(.*\\)\"\$/\\1/p" "$out")
     [ "$(printf '%s\n' "$got" | grep -c .)" -le 1 ] || fail "$key appears more than once"
+    got=$(printf '%b' "$got" | iconv -f latin1 -t utf-8)
     [ "$got" = "$want" ] || fail "$key is '$got', expected '$want'"
 }
 
 expect_value ProductName Morvantis
 expect_value InternalName Morvantis
 expect_value OriginalFilename Morvantis.exe
-expect_value FileVersion 1.00
-expect_value ProductVersion 1.00
+expect_value FileVersion "$version"
+expect_value ProductVersion "$version"
+while IFS=$'\t' read -r key text; do
+    expect_value "$key" "$text"
+done < <(sed -n 's/^ *VALUE "\([A-Za-z]*\)", "\(.*\)"$/\1\t\2/p' "$rc")
 company=$(sed -n 's/^ *VALUE "CompanyName", "\(.*\)"$/\1/p' "$out")
 [ -n "$company" ] || fail "CompanyName is empty"
 
-grep -q '^ *FILEVERSION 1, 0, 0, 0$' "$out" || fail "FILEVERSION is not 1,0,0,0"
-grep -q '^ *PRODUCTVERSION 1, 0, 0, 0$' "$out" || fail "PRODUCTVERSION is not 1,0,0,0"
+# "1.00" is 1.0.0.0 in numbers.
+numbers="${version%%.*}, $((10#${version#*.})), 0, 0"
+grep -q "^ *FILEVERSION $numbers\$" "$out" || fail "FILEVERSION is not $numbers"
+grep -q "^ *PRODUCTVERSION $numbers\$" "$out" || fail "PRODUCTVERSION is not $numbers"
 [ "$(grep -c '^ *BLOCK "[0-9A-Fa-f]\{8\}"$' "$out")" -eq 1 ] || fail "not exactly one string table"
-grep -q '^ *BLOCK "040904B0"$' "$out" || fail "the string table is not English (US), Unicode"
-grep -q 'VALUE "Translation", 0x409, 1200' "$out" || fail "Translation is not 0x409, 1200"
+grep -q '^ *BLOCK "041604B0"$' "$out" || fail "the string table is not Portuguese (Brazil), Unicode"
+grep -q 'VALUE "Translation", 0x416, 1200' "$out" || fail "Translation is not 0x416, 1200"
 
 # An .ico starts with reserved 0, type 1, then its image count (little endian).
 images=$(od -An -tu2 -j4 -N2 "$ico" | tr -d ' ')

@@ -10,7 +10,10 @@ set -euo pipefail
 # shellcheck source=tests/win32/ate-a-principal.sh
 source "$(dirname "$0")/ate-a-principal.sh"
 # Only the main window is on the screen now; the key events go to it.
-janela=$(xdotool search --sync --onlyvisible --classname morvantis.exe | head -n1)
+# The list is read whole, then its first line taken: a head that quits
+# early would kill xdotool with SIGPIPE, and the script under pipefail.
+janelas=$(xdotool search --sync --onlyvisible --classname morvantis.exe)
+janela=${janelas%%$'\n'*}
 xdotool windowfocus --sync "$janela"
 
 # ";" starts the capture; five keystrokes of answer, two of them composed

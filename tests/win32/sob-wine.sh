@@ -3,16 +3,19 @@
 #   tests/win32/sob-wine.sh BUILD_DIR COMMAND...
 # The Wine prefix lives in BUILD_DIR/wine and is made once (about 12 s). Xvfb
 # picks a free display itself (-displayfd) and keeps its keyboard layout
-# between clients (-noreset); the layout is the Brazilian ABNT2 one. The
-# wineserver is started before COMMAND so that each test program does not
-# wait for Wine's helpers to come up.
+# between clients (-noreset); the layout is the Brazilian ABNT2 one. One
+# persistent wineserver serves the whole run, started before anything else in
+# the prefix and before COMMAND, so that each test program finds it and
+# Wine's helpers up.
 set -euo pipefail
 
 build=$(realpath "$1")
 shift
 
 export WINEPREFIX="$build/wine"
-export WINEDEBUG=-all
+# Wine's own errors only (a missing DLL, an unhandled exception): a program
+# that fails in Wine's loader says why instead of ending with no output.
+export WINEDEBUG=-all,err+all
 # No Mono or Gecko: nothing here needs them, and they would ask to download.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 # The X input method composes dead keys only in a UTF-8 locale.
@@ -40,15 +43,25 @@ done
 export DISPLAY=":$(head -n1 "$tmp/display")"
 setxkbmap br
 
+# The server comes first. Started by wineboot instead, it would not be
+# persistent (a second `wineserver -p` quietly leaves a running one as it
+# is): it would end a few seconds after its last program, and a test program
+# starting just then, on a new prefix, raced its shutdown.
+mkdir -p "$WINEPREFIX"
+wineserver -p
+# Each step waits for the one before; a step that fails stops the run and
+# shows its output.
+quieto() {
+    "$@" >"$tmp/passo.log" 2>&1 || { echo "failed: $*" >&2; cat "$tmp/passo.log" >&2; exit 1; }
+}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    quieto wineboot -i
     # A crashing program must fail its test, not wait for a click.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    quieto wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     # No window manager runs on this X server: Wine would wait 2 s for one
     # each time a window it let one manage is hidden.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    quieto wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 fi
-wineserver -p 2>/dev/null || true  # already running after a first wineboot -i
-wineboot >/dev/null 2>&1
+quieto wineboot
 
 "$@"

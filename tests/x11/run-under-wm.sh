@@ -14,7 +14,7 @@ command -v "$wm" >/dev/null || { echo "$wm is not installed: skipped"; exit 77; 
 # Waits until a window manager owns the display's root window.
 esperar_wm() {
     for _ in $(seq 400); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *'window id'* ]] && return 0
         sleep 0.05
     done
     echo "$wm did not start" >&2

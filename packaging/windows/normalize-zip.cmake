@@ -1,0 +1,13 @@
+# Run by CPack once it has made the Windows packages: the zip's entries
+# carry the builder's user and group ids (Info-ZIP's Unix extra field), so
+# two people building one commit got two zips. strip-nondeterminism sets
+# them to 0, and every time in the zip to SOURCE_DATE_EPOCH when it is set.
+foreach(_pacote IN LISTS CPACK_PACKAGE_FILES)
+    if(_pacote MATCHES "\\.zip$")
+        execute_process(COMMAND strip-nondeterminism --type zip ${_pacote}
+            RESULT_VARIABLE _resultado)
+        if(NOT _resultado EQUAL 0)
+            message(FATAL_ERROR "strip-nondeterminism failed on ${_pacote} (tools/install-deps windows)")
+        endif()
+    endif()
+endforeach()
