@@ -34,7 +34,12 @@ openbox | xfwm4)
     if [ "$wm" = openbox ]; then
         openbox --sm-disable >/dev/null 2>&1 &
     else
-        xfwm4 --sm-client-disable >/dev/null 2>&1 &
+        # xfwm4 reads its settings over a session bus (xfconf); with none it
+        # gives up before it manages the screen. A bus of its own, ended
+        # with the test, and no accessibility bus started from it.
+        mapfile -t bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+        pids+=("${bus[1]}")
+        DBUS_SESSION_BUS_ADDRESS=${bus[0]} NO_AT_BRIDGE=1 xfwm4 --sm-client-disable >/dev/null 2>&1 &
     fi
     pids+=($!)
     esperar_wm
