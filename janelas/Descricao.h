@@ -184,8 +184,9 @@ struct Controle {
     [[nodiscard]] constexpr bool TomaFoco() const { return tipo == Tipo::Botao || tipo == Tipo::Caixa; }
 };
 
-// The look every window shares is the toolkit's: a fixed 3-pixel dialog
-// frame, no title bar, centred, out of the taskbar, the snowflake icon.
+// The look every window shares is the toolkit's: a fixed dialog frame of
+// three rings (AneisMoldura), no title bar, centred, out of the taskbar, the
+// snowflake icon.
 struct Janela {
     std::string_view nome{};
     std::u16string_view nomeAcessivel{};
@@ -246,5 +247,40 @@ inline constexpr Anel AneisMoldura[MolduraPixels] = {
     {CorSistema::RealceBotao, CorSistema::SombraBotao},
     {CorSistema::FaceBotao, CorSistema::FaceBotao},
 };
+
+// A classic push button's edge, drawn the same way inside the button: raised,
+// and sunken while it is pressed (the dark shades then above and to the
+// left). A toolkit that draws its buttons and boxes itself draws these, each
+// ring as wide as a ring of the frame.
+inline constexpr Anel AneisBotao[] = {
+    {CorSistema::RealceBotao, CorSistema::SombraEscura3D},
+    {CorSistema::Luz3D, CorSistema::SombraBotao},
+};
+inline constexpr Anel AneisBotaoApertado[] = {
+    {CorSistema::SombraEscura3D, CorSistema::RealceBotao},
+    {CorSistema::SombraBotao, CorSistema::FaceBotao},
+};
+// A text box's sunken edge.
+inline constexpr Anel AneisCaixa[] = {
+    {CorSistema::SombraBotao, CorSistema::RealceBotao},
+    {CorSistema::SombraEscura3D, CorSistema::Luz3D},
+};
+
+// The focus mark: a ring around the focused control, as wide as a ring of
+// the frame and as far out from the control, on the window's black ground,
+// in the white of the windows' texts. Its colour stands out against the
+// ground on both sides of it, whatever the control's own edge.
+inline constexpr CorSistema CorMarcaFoco = CorSistema::TextoRealce;
+
+// Under a high-contrast theme the windows take the theme's colours whole,
+// never one of them beside a fixed one: every ground (the windows', the
+// boxes') is the theme's window colour, and every text, rule and focus mark
+// its window text, the red and yellow texts too. The frame's rings and the
+// buttons keep their named shades, which the theme gives.
+enum class Uso : std::uint8_t { Fundo, Texto };
+
+[[nodiscard]] constexpr CorSistema NoAltoContraste(Uso uso) {
+    return uso == Uso::Fundo ? CorSistema::FundoJanela : CorSistema::TextoJanela;
+}
 
 }  // namespace morvantis::janelas
