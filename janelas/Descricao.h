@@ -10,6 +10,7 @@
 // area; the windows were laid out in twips, 15 to a pixel, and `Twips` turns
 // those numbers into pixels at compile time.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -184,6 +185,9 @@ struct Controle {
     [[nodiscard]] constexpr bool TomaFoco() const { return tipo == Tipo::Botao || tipo == Tipo::Caixa; }
 };
 
+// Which way the focus moves through a window's tab order.
+enum class Sentido : std::uint8_t { Adiante, Atras };
+
 // The look every window shares is the toolkit's: a fixed dialog frame of
 // three rings (AneisMoldura), no title bar, centred, out of the taskbar, the
 // snowflake icon.
@@ -206,6 +210,26 @@ struct Janela {
         return nullptr;
     }
     [[nodiscard]] constexpr Fonte FonteDe(const Controle& c) const { return c.fonte.value_or(fonte); }
+
+    // Where Tab (Adiante) or Shift+Tab (Atras) takes the focus from `de`:
+    // the next or the previous control in tab order that can take it and,
+    // as `habilitado` says, is enabled now, going round past either end;
+    // `de` itself when no other can.
+    template <typename Habilitado>
+    [[nodiscard]] const Controle* Vizinho(const Controle& de, Sentido sentido, Habilitado habilitado) const {
+        const std::size_t n = controles.size();
+        std::size_t i = 0;
+        while (i < n && &controles[i] != &de) {
+            ++i;
+        }
+        for (std::size_t passo = 1; i < n && passo <= n; ++passo) {
+            const Controle& c = controles[(i + (sentido == Sentido::Adiante ? passo : n - passo)) % n];
+            if (c.TomaFoco() && habilitado(c)) {
+                return &c;
+            }
+        }
+        return nullptr;
+    }
 
     // The control that takes the focus when the window shows: the first in
     // tab order that can take it and, as `habilitado` says, is enabled now.

@@ -193,29 +193,36 @@ QTimer* NovoTimer(QObject* dono, const Controle& c) {
     return timer;
 }
 
-// Runs a handler whenever a widget receives the focus.
+// Runs a handler whenever a widget receives the focus, telling it whether
+// Shift+Tab brought it. A widget the handler sends the focus away from never
+// sees the focus arrive: it would start a caret that nothing stops.
 class AoFocar final : public QObject {
 public:
-    AoFocar(QObject& alvo, std::function<void()> handler) : QObject(&alvo), handler_(std::move(handler)) {
+    AoFocar(QWidget& alvo, std::function<void(janelas::Sentido)> handler)
+        : QObject(&alvo), alvo_(alvo), handler_(std::move(handler)) {
         alvo.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == parent() && evento->type() == QEvent::FocusIn) {
-            handler_();
+        if (objeto != &alvo_ || evento->type() != QEvent::FocusIn) {
+            return false;
         }
-        return false;
+        const bool atras = static_cast<QFocusEvent*>(evento)->reason() == Qt::BacktabFocusReason;
+        handler_(atras ? janelas::Sentido::Atras : janelas::Sentido::Adiante);
+        return !alvo_.hasFocus();
     }
 
 private:
-    std::function<void()> handler_;
+    QWidget& alvo_;
+    std::function<void(janelas::Sentido)> handler_;
 };
 
 }  // namespace
 
 JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
-    : janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
+    : descricao_(descricao),
+      janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
                              ParaQColor(descricao.fundo, classico::Preto), dono)) {
     janela_->setAccessibleName(ParaQString(descricao.nomeAcessivel));
     janela_->setFont(ParaQFont(descricao.fonte));
@@ -312,8 +319,21 @@ void JanelaQt::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     modelo->DefinirFiltro(std::move(filtro));
 }
 
-void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     new AoFocar(Widget<QWidget>(caixa), std::move(handler));
+}
+
+void JanelaQt::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const Controle* origem = descricao_.Achar(de);
+    const Controle* vizinho =
+        origem != nullptr
+            ? descricao_.Vizinho(*origem, sentido,
+                                 [this](const Controle& c) { return Widget<QWidget>(c.nome).isEnabled(); })
+            : nullptr;
+    if (vizinho != nullptr) {
+        Widget<QWidget>(vizinho->nome)
+            .setFocus(sentido == janelas::Sentido::Atras ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    }
 }
 
 void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> handler) {

@@ -127,9 +127,13 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
     }
     // The windows have no cancel button: Escape closes none of them.
     Ouvir(dialogo_, "cancel", [](const val& e) { e.call<void>("preventDefault"); });
-    Ouvir(dialogo_, "keydown", [](const val& e) {
-        if (e["key"].as<std::string>() == "Escape") {
+    Ouvir(dialogo_, "keydown", [this](const val& e) {
+        const std::string tecla = e["key"].as<std::string>();
+        if (tecla == "Escape") {
             e.call<void>("preventDefault");
+        } else if (tecla == "Tab" && !e["ctrlKey"].as<bool>() && !e["altKey"].as<bool>() &&
+                   !e["metaKey"].as<bool>()) {
+            Tabular(e);
         }
     });
     Ouvir(dialogo_, "close", [this](const val&) {
@@ -302,9 +306,48 @@ void JanelaWeb::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     (void)janelas::Achar(caixas_, caixa);  // a box's name, or out_of_range
-    Ouvir(Elemento(caixa), "focus", [handler = std::move(handler)](const val&) { handler(); });
+    Ouvir(Elemento(caixa), "focus", [this, handler = std::move(handler)](const val&) { handler(sentido_); });
+}
+
+bool JanelaWeb::Habilitado(const janelas::Controle& c) const {
+    return !Elemento(c.nome)["disabled"].as<bool>();
+}
+
+void JanelaWeb::FocarControle(const janelas::Controle& c, janelas::Sentido sentido) {
+    sentido_ = sentido;
+    Elemento(c.nome).call<void>("focus");
+    sentido_ = janelas::Sentido::Adiante;
+}
+
+void JanelaWeb::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const janelas::Controle* origem = descricao_.Achar(de);
+    const janelas::Controle* vizinho =
+        origem != nullptr ? descricao_.Vizinho(*origem, sentido,
+                                               [this](const janelas::Controle& c) { return Habilitado(c); })
+                          : nullptr;
+    if (vizinho != nullptr) {
+        FocarControle(*vizinho, sentido);
+    }
+}
+
+void JanelaWeb::Tabular(const val& evento) {
+    const janelas::Sentido sentido =
+        evento["shiftKey"].as<bool>() ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
+    const val ativo = Documento()["activeElement"];
+    const auto atual = std::find_if(elementos_.begin(), elementos_.end(),
+                                    [&](const auto& e) { return e.second.strictlyEquals(ativo); });
+    const janelas::Controle* origem = atual != elementos_.end() ? descricao_.Achar(atual->first) : nullptr;
+    const janelas::Controle* vizinho =
+        origem != nullptr
+            ? descricao_.Vizinho(*origem, sentido,
+                                 [this](const janelas::Controle& c) { return Habilitado(c); })
+            : descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
+    if (vizinho != nullptr) {
+        evento.call<void>("preventDefault");
+        FocarControle(*vizinho, sentido);
+    }
 }
 
 void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
@@ -312,8 +355,8 @@ void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> ha
 }
 
 void JanelaWeb::Focar() {
-    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
-        [this](const janelas::Controle& c) { return !Elemento(c.nome)["disabled"].as<bool>(); });
+    const janelas::Controle* primeiro =
+        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
     if (primeiro != nullptr) {
         Elemento(primeiro->nome).call<void>("focus");
     }

@@ -19,6 +19,8 @@ using janelas::Tipo;
 // No caption, no system menu: only the 3-pixel dialog frame.
 constexpr DWORD EstiloJanela = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD EstiloEstendido = WS_EX_CONTROLPARENT;
+// The focus to the control in wParam.
+constexpr UINT MensagemFocar = WM_APP + 1;
 
 // A picture's resource is named after its file (win32/recursos.rc); the
 // lookup ignores case.
@@ -266,9 +268,27 @@ void JanelaWin32::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     janelas::Achar(caixas_, caixa);
     focos_[Achar(caixa)->id] = std::move(handler);
+}
+
+bool JanelaWin32::Habilitado(const janelas::Controle& c) const {
+    const Vivo* v = Achar(c.nome);
+    return v != nullptr && v->hwnd != nullptr && IsWindowEnabled(v->hwnd) != FALSE;
+}
+
+void JanelaWin32::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const Vivo* origem = Achar(de);
+    const janelas::Controle* vizinho =
+        origem != nullptr ? descricao_.Vizinho(*origem->descricao, sentido,
+                                               [this](const janelas::Controle& c) { return Habilitado(c); })
+                          : nullptr;
+    // From the queue: the dialog keys that brought the focus here would
+    // then take the default button from the one it moves on to.
+    if (vizinho != nullptr) {
+        PostMessageW(hwnd_, MensagemFocar, reinterpret_cast<WPARAM>(Achar(vizinho->nome)->hwnd), 0);
+    }
 }
 
 void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
@@ -279,8 +299,8 @@ void JanelaWin32::Mostrar() {
     Centrar();
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
-        [this](const janelas::Controle& c) { return IsWindowEnabled(Achar(c.nome)->hwnd) != FALSE; });
+    const janelas::Controle* primeiro =
+        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
     if (primeiro != nullptr) {
         SetFocus(Achar(primeiro->nome)->hwnd);
     }
@@ -403,6 +423,27 @@ void JanelaWin32::PintarMoldura() {
     ReleaseDC(hwnd_, dc);
 }
 
+// A control's own notifications: clicks, and a box receiving the focus.
+// The IDOK and IDCANCEL that the dialog keys send for Enter and Escape
+// press nothing.
+LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
+    if (lp == 0) {
+        return 0;
+    }
+    if (HIWORD(wp) == BN_CLICKED) {
+        if (const auto it = cliques_.find(LOWORD(wp)); it != cliques_.end()) {
+            const std::function<void()> handler = it->second;
+            handler();
+        }
+    } else if (HIWORD(wp) == EN_SETFOCUS) {
+        if (const auto it = focos_.find(LOWORD(wp)); it != focos_.end()) {
+            const std::function<void(janelas::Sentido)> handler = it->second;
+            handler(kit_.Sentido());
+        }
+    }
+    return 0;
+}
+
 LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_NCPAINT:
@@ -425,20 +466,12 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
                      pinceis_.De(Colorref(descricao_.fundo, COLOR_3DFACE)));
             return 1;
         }
-        case WM_COMMAND: {
-            // Only a control's own notification: the IDOK and IDCANCEL that
-            // the dialog keys send for Enter and Escape press nothing.
-            if (lp == 0) {
-                return 0;
-            }
-            const auto& handlers = HIWORD(wp) == BN_CLICKED ? cliques_ : focos_;
-            if (HIWORD(wp) != BN_CLICKED && HIWORD(wp) != EN_SETFOCUS) {
-                return 0;
-            }
-            const auto it = handlers.find(LOWORD(wp));
-            if (it != handlers.end()) {
-                const std::function<void()> handler = it->second;
-                handler();
+        case WM_COMMAND:
+            return Comando(wp, lp);
+        case MensagemFocar: {
+            auto* alvo = reinterpret_cast<HWND>(wp);
+            if (IsWindow(alvo) != FALSE && IsChild(hwnd_, alvo) != FALSE && IsWindowEnabled(alvo) != FALSE) {
+                SetFocus(alvo);
             }
             return 0;
         }

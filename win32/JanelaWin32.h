@@ -51,8 +51,9 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
-    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     void MostrarModal(std::function<void()> aoFechar) override;
@@ -69,6 +70,7 @@ private:
     };
 
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Comando(WPARAM wp, LPARAM lp);
     LRESULT Colorir(HDC dc, HWND controle);
     void PintarMoldura();
     void Criar(const janelas::Controle& c, int id);
@@ -77,6 +79,7 @@ private:
     void Centrar();
     [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
     [[nodiscard]] const Vivo* Achar(HWND controle) const;
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
 
     KitWin32& kit_;
     const janelas::Janela& descricao_;
@@ -86,7 +89,7 @@ private:
     Fontes fontes_;
     std::vector<Vivo> controles_;
     std::map<int, std::function<void()>> cliques_;
-    std::map<int, std::function<void()>> focos_;
+    std::map<int, std::function<void(janelas::Sentido)>> focos_;
     janelas::PorNome<win32::Caixa> caixas_;
     janelas::PorNome<win32::Botao> botoes_;
     janelas::PorNome<win32::Temporizador> temporizadores_;
