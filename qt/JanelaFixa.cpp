@@ -45,6 +45,7 @@ void ForaDaBarraDeTarefas(QWidget& janela) {
                         XCB_ATOM_ATOM, 32, 2, estados);
     xcb_flush(conexao);
 }
+
 #else
 void ForaDaBarraDeTarefas(QWidget&) {}
 #endif
@@ -74,29 +75,63 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
     // program runs) then reaches none of its controls.
     setPalette(PaletaClassica());
 
+    // The window paints the client area's ground itself, in device pixels
+    // up to the frame's inner edge; the client area only holds the controls.
     cliente_->setObjectName(QStringLiteral("cliente"));
     cliente_->setGeometry(Moldura, Moldura, cliente.width(), cliente.height());
-    cliente_->setAutoFillBackground(true);
     QPalette paleta = cliente_->palette();
     paleta.setColor(QPalette::Window, fundo);
     cliente_->setPalette(paleta);
 }
 
+void JanelaFixa::Figura(const QWidget& lugar, QImage figura) {
+    figuras_.push_back({&lugar, figura.convertToFormat(QImage::Format_ARGB32), {}});
+}
+
+namespace {
+
+// Nearest neighbour, by the rule every realisation keeps
+// (janelas::PixelDeOrigem).
+QImage Ampliar(const QImage& origem, QSize tamanho) {
+    QImage ampliada(tamanho, QImage::Format_ARGB32);
+    for (int y = 0; y < tamanho.height(); ++y) {
+        const auto* linha = reinterpret_cast<const QRgb*>(
+            origem.constScanLine(janelas::PixelDeOrigem(y, tamanho.height(), origem.height())));
+        auto* destino = reinterpret_cast<QRgb*>(ampliada.scanLine(y));
+        for (int x = 0; x < tamanho.width(); ++x) {
+            destino[x] = linha[janelas::PixelDeOrigem(x, tamanho.width(), origem.width())];
+        }
+    }
+    return ampliada;
+}
+
+}  // namespace
+
+// In device pixels: the frame's three rings, each janelas::AnelEmPixels
+// wide, the ground inside them, and the pictures.
 void JanelaFixa::paintEvent(QPaintEvent*) {
-    // Ring by ring from the outside in; the dark lines come last: the
-    // top-right and bottom-left corners are theirs.
     QPainter p(this);
-    int recuo = 0;
-    for (const janelas::Anel& anel : janelas::AneisMoldura) {
-        // QRect's bottom-right is its last pixel: (w - 1, h - 1) for rect().
-        const QRect b = rect().adjusted(recuo, recuo, -recuo, -recuo);
-        p.setPen(Classica(anel.claro));
-        p.drawLine(b.topLeft(), b.topRight());
-        p.drawLine(b.topLeft(), b.bottomLeft());
-        p.setPen(Classica(anel.escuro));
-        p.drawLine(b.bottomLeft(), b.bottomRight());
-        p.drawLine(b.topRight(), b.bottomRight());
-        ++recuo;
+    const qreal escala = EscalaDe(p);
+    const int anel = janelas::AnelEmPixels(escala);
+    const auto noDispositivo = [&p, this](const QWidget& w) {
+        return NoDispositivo(p, QRect(w.mapTo(this, QPoint(0, 0)), w.size()));
+    };
+    std::vector<QPoint> cantos;
+    for (Quadro& f : figuras_) {
+        cantos.push_back(f.lugar != nullptr ? noDispositivo(*f.lugar).topLeft() : QPoint());
+        const QSize tamanho(janelas::EmPixels(f.original.width(), escala),
+                            janelas::EmPixels(f.original.height(), escala));
+        if (f.ampliada.size() != tamanho) {
+            f.ampliada = Ampliar(f.original, tamanho);
+        }
+    }
+    const QRect janela = ParaDispositivo(p, rect());
+    p.fillRect(PintarAneis(p, janela, janelas::AneisMoldura, anel),
+               cliente_->palette().color(QPalette::Window));
+    for (std::size_t i = 0; i < figuras_.size(); ++i) {
+        if (figuras_[i].lugar != nullptr && figuras_[i].lugar->isVisible()) {
+            p.drawImage(cantos[i], figuras_[i].ampliada);
+        }
     }
 }
 

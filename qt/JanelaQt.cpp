@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
-#include <cmath>
 #include <stdexcept>
 
 #include "Aparencia.h"
@@ -151,24 +150,25 @@ QString Recurso(janelas::Figura figura) {
            QString::fromUtf8(arquivo.data(), static_cast<qsizetype>(arquivo.size()));
 }
 
-// A picture shown unscaled, the control sized to it, with no border.
-QLabel* NovaImagem(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
-    auto* imagem = new QLabel(pai);
-    Nomear(*imagem, janela, c);
+// A picture shown unscaled, the control sized to it, with no border. The
+// window draws it (JanelaFixa::Figura), in device pixels.
+class Figura final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+QLabel* NovaImagem(JanelaFixa& janela, QWidget* pai, const janelas::Janela& descricao, const Controle& c) {
+    auto* imagem = new Figura(pai);
+    Nomear(*imagem, descricao, c);
     imagem->setAttribute(Qt::WA_TranslucentBackground);
     imagem->setFrameShape(QFrame::NoFrame);
-    // On a screen of 2, 3... device pixels to the pixel, Qt would smooth
-    // the picture when it scales it up; each of its pixels becomes a sharp
-    // square instead. Fractional ratios keep Qt's smoothing.
-    QPixmap figura(Recurso(c.figura));
-    const qreal razao = imagem->devicePixelRatio();
-    if (razao > 1.0 && razao == std::floor(razao)) {
-        figura = figura.scaled(figura.size() * razao, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        figura.setDevicePixelRatio(razao);
-    }
-    imagem->setPixmap(figura);
+    imagem->setPixmap(QPixmap(Recurso(c.figura)));
     imagem->move(c.area.x, c.area.y);
     imagem->adjustSize();
+    janela.Figura(*imagem, imagem->pixmap().toImage());
     return imagem;
 }
 
@@ -258,7 +258,7 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
                 NovoRotulo(cliente, descricao, c);
                 break;
             case janelas::Tipo::Imagem:
-                NovaImagem(cliente, descricao, c);
+                NovaImagem(*janela_, cliente, descricao, c);
                 break;
             case janelas::Tipo::Linha:
                 NovaLinha(cliente, descricao, c);
