@@ -1,6 +1,6 @@
 #include "JanelaFixa.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
@@ -82,6 +82,21 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
     QPalette paleta = cliente_->palette();
     paleta.setColor(QPalette::Window, fundo);
     cliente_->setPalette(paleta);
+
+    // The focus mark follows the focus, and leaves with the window's
+    // activation.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* depois) {
+        if ((antes != nullptr && isAncestorOf(antes)) || (depois != nullptr && isAncestorOf(depois))) {
+            update();
+        }
+    });
+}
+
+bool JanelaFixa::event(QEvent* evento) {
+    if (evento->type() == QEvent::ActivationChange) {
+        update();
+    }
+    return QDialog::event(evento);
 }
 
 void JanelaFixa::Figura(const QWidget& lugar, QImage figura) {
@@ -108,7 +123,8 @@ QImage Ampliar(const QImage& origem, QSize tamanho) {
 }  // namespace
 
 // In device pixels: the frame's three rings, each janelas::AnelEmPixels
-// wide, the ground inside them, and the pictures.
+// wide, the ground inside them, the pictures, and the focus mark around the
+// focused control.
 void JanelaFixa::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal escala = EscalaDe(p);
@@ -116,6 +132,9 @@ void JanelaFixa::paintEvent(QPaintEvent*) {
     const auto noDispositivo = [&p, this](const QWidget& w) {
         return NoDispositivo(p, QRect(w.mapTo(this, QPoint(0, 0)), w.size()));
     };
+    QWidget* foco = focusWidget();
+    const bool marcar = foco != nullptr && foco != this && foco->hasFocus();
+    const QRect controle = marcar ? noDispositivo(*foco) : QRect();
     std::vector<QPoint> cantos;
     for (Quadro& f : figuras_) {
         cantos.push_back(f.lugar != nullptr ? noDispositivo(*f.lugar).topLeft() : QPoint());
@@ -132,6 +151,14 @@ void JanelaFixa::paintEvent(QPaintEvent*) {
         if (figuras_[i].lugar != nullptr && figuras_[i].lugar->isVisible()) {
             p.drawImage(cantos[i], figuras_[i].ampliada);
         }
+    }
+    if (marcar) {
+        const QRect marca = controle.adjusted(-2 * anel, -2 * anel, 2 * anel, 2 * anel);
+        const QColor cor = Classica(janelas::CorMarcaFoco);
+        p.fillRect(marca.left(), marca.top(), marca.width(), anel, cor);
+        p.fillRect(marca.left(), marca.bottom() - anel + 1, marca.width(), anel, cor);
+        p.fillRect(marca.left(), marca.top(), anel, marca.height(), cor);
+        p.fillRect(marca.right() - anel + 1, marca.top(), anel, marca.height(), cor);
     }
 }
 

@@ -2,8 +2,9 @@
 
 // A fixed dialog window as the windows share it: frameless on the window
 // manager's side, it draws its own classic raised frame of three rings
-// around a client area of a fixed size, has no title bar, is centred on the
-// screen when shown and is kept out of the taskbar.
+// around a client area of a fixed size and a ring around the control with
+// the focus, has no title bar, is centred on the screen when shown and is
+// kept out of the taskbar.
 
 #include <QDialog>
 #include <QImage>
@@ -36,6 +37,7 @@ public slots:
     void setVisible(bool visivel) override;
 
 protected:
+    bool event(QEvent* evento) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

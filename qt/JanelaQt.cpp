@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,13 +54,38 @@ void PintarCaixa(QWidget& caixa, const Controle& c) {
     caixa.setPalette(paleta);
 }
 
+// Enter presses the button that has the focus, as Space does. No button is
+// the window's default: Enter in a box presses none.
+class EnterAperta final : public QObject {
+public:
+    explicit EnterAperta(QPushButton& botao) : QObject(&botao) { botao.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+        if (!enter || (tecla->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        if (!tecla->isAutoRepeat()) {
+            static_cast<QPushButton*>(objeto)->click();
+        }
+        return true;
+    }
+};
+
 QPushButton* NovoBotao(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
     auto* botao = new QPushButton(ParaQString(c.texto), pai);
     Nomear(*botao, janela, c);
     botao->setAccessibleName(ParaQString(c.NomeAcessivel()));
-    // Enter never presses a button behind the user's back.
+    // Enter never presses a button behind the user's back: only the one
+    // with the focus.
     botao->setAutoDefault(false);
     botao->setDefault(false);
+    new EnterAperta(*botao);
     botao->setGeometry(Retangulo(c.area));
     botao->setEnabled(c.habilitado);
     return botao;
@@ -133,7 +159,10 @@ QPlainTextEdit* NovaArea(QWidget* pai, const janelas::Janela& janela, const Cont
     caixa->setAccessibleName(c.nomeAcessivel.empty() ? linhas : ParaQString(c.nomeAcessivel));
     caixa->setReadOnly(c.travado);
     if (c.travado) {
-        caixa->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        // Selected with the mouse and copied, scrolled with the keys, and no
+        // caret: nothing can be typed there, and the window's mark shows
+        // where the focus is.
+        caixa->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     caixa->setTabChangesFocus(true);
     caixa->setVerticalScrollBarPolicy(c.barraVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
