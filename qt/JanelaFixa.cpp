@@ -10,6 +10,7 @@
 #include "Geometria.h"
 
 #if defined(MORVANTIS_X11)
+#include <xcb/randr.h>
 #include <xcb/xcb.h>
 #endif
 
@@ -46,8 +47,51 @@ void ForaDaBarraDeTarefas(QWidget& janela) {
     xcb_flush(conexao);
 }
 
+// Qt places a window at whole logical pixels, and at a scale of 1.5 or 2
+// that can be a device pixel off the centre. Moves the native window, not
+// yet mapped, to the centre in device pixels of the monitor it is on.
+void CentrarNoDispositivo(QWidget& janela) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
+        return;
+    }
+    xcb_connection_t* conexao = x11->connection();
+    const auto id = static_cast<xcb_window_t>(janela.winId());
+    xcb_get_geometry_reply_t* lugar = xcb_get_geometry_reply(conexao, xcb_get_geometry(conexao, id), nullptr);
+    if (lugar == nullptr) {
+        return;
+    }
+    const int largura = lugar->width + 2 * lugar->border_width;
+    const int altura = lugar->height + 2 * lugar->border_width;
+    const QPoint meio(lugar->x + largura / 2, lugar->y + altura / 2);
+    QRect tela;
+    xcb_randr_get_monitors_reply_t* monitores =
+        xcb_randr_get_monitors_reply(conexao, xcb_randr_get_monitors(conexao, lugar->root, 1), nullptr);
+    if (monitores != nullptr) {
+        for (auto it = xcb_randr_get_monitors_monitors_iterator(monitores); it.rem > 0;
+             xcb_randr_monitor_info_next(&it)) {
+            const QRect monitor(it.data->x, it.data->y, it.data->width, it.data->height);
+            if (tela.isNull() || monitor.contains(meio)) {
+                tela = monitor;
+            }
+        }
+        free(monitores);
+    }
+    if (!tela.isNull()) {
+        const std::uint32_t onde[] = {
+            static_cast<std::uint32_t>(tela.x() + janelas::Centrado(tela.width(), largura)),
+            static_cast<std::uint32_t>(tela.y() + janelas::Centrado(tela.height(), altura))};
+        if (static_cast<int>(onde[0]) != lugar->x || static_cast<int>(onde[1]) != lugar->y) {
+            xcb_configure_window(conexao, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, onde);
+            xcb_flush(conexao);
+        }
+    }
+    free(lugar);
+}
 #else
 void ForaDaBarraDeTarefas(QWidget&) {}
+void CentrarNoDispositivo(QWidget&) {}
 #endif
 
 }  // namespace
@@ -177,6 +221,7 @@ void JanelaFixa::setVisible(bool visivel) {
         // Before the native window is mapped, so the window manager never
         // lists it.
         ForaDaBarraDeTarefas(*this);
+        CentrarNoDispositivo(*this);
     }
     QDialog::setVisible(visivel);
 }
