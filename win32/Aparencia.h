@@ -25,6 +25,11 @@ namespace morvantis::win32 {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
+// A screen's device pixels to a pixel at 96 dots per inch.
+[[nodiscard]] inline double EscalaDe(UINT dpi) {
+    return static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
+}
+
 // One solid brush per colour, deleted with the window.
 class Pinceis {
 public:

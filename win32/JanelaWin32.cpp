@@ -1,8 +1,9 @@
 #include "JanelaWin32.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "Figuras.h"
 #include "Geometria.h"
@@ -16,7 +17,8 @@ namespace {
 using janelas::Controle;
 using janelas::Tipo;
 
-// No caption, no system menu: only the 3-pixel dialog frame.
+// No caption, no system menu: only the dialog frame, whose width the
+// window sets itself (WM_NCCALCSIZE).
 constexpr DWORD EstiloJanela = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD EstiloEstendido = WS_EX_CONTROLPARENT;
 // The focus to the control in wParam.
@@ -29,9 +31,10 @@ std::wstring Recurso(janelas::Figura figura) {
     return {nome.begin(), nome.end()};
 }
 
-// A picture at the scale of the layout: its own pixels at 96 dpi; on a
-// screen of 2, 3... times that, each of its pixels a sharp square; at a
-// fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
+// A picture at the scale of the layout: its own pixels at 96 dpi, and at
+// any other scale each of its pixels a block of whole device pixels
+// (janelas::PixelDeOrigem), never smoothed. Windows' own stretching smooths
+// at 125 % and 150 % (HALFTONE) or, without it, drops rows unevenly.
 HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     const std::wstring nome = Recurso(figura);
     auto* original = !nome.empty()
@@ -42,23 +45,33 @@ HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     }
     BITMAP bm{};
     GetObjectW(original, sizeof bm, &bm);
-    const int largura = Escalar(bm.bmWidth, dpi);
-    const int altura = Escalar(bm.bmHeight, dpi);
+    const double escala = EscalaDe(dpi);
+    const int largura = janelas::EmPixels(bm.bmWidth, escala);
+    const int altura = janelas::EmPixels(bm.bmHeight, escala);
+    // Both as 32-bit rows from the top down.
+    BITMAPINFO formato{};
+    formato.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> origem(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
     HDC tela = GetDC(nullptr);
-    HDC de = CreateCompatibleDC(tela);
-    HDC para = CreateCompatibleDC(tela);
-    HBITMAP ampliada = CreateCompatibleBitmap(tela, largura, altura);
-    HGDIOBJ antigoDe = SelectObject(de, original);
-    HGDIOBJ antigoPara = SelectObject(para, ampliada);
-    SetStretchBltMode(para, dpi % USER_DEFAULT_SCREEN_DPI == 0 ? COLORONCOLOR : HALFTONE);
-    SetBrushOrgEx(para, 0, 0, nullptr);
-    StretchBlt(para, 0, 0, largura, altura, de, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-    SelectObject(de, antigoDe);
-    SelectObject(para, antigoPara);
-    DeleteDC(de);
-    DeleteDC(para);
+    GetDIBits(tela, original, 0, static_cast<UINT>(bm.bmHeight), origem.data(), &formato, DIB_RGB_COLORS);
+    formato.bmiHeader.biWidth = largura;
+    formato.bmiHeader.biHeight = -altura;
+    void* bits = nullptr;
+    HBITMAP ampliada = CreateDIBSection(tela, &formato, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, tela);
     DeleteObject(original);
+    if (ampliada == nullptr) {
+        return nullptr;
+    }
+    auto* destino = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < altura; ++y) {
+        const std::uint32_t* linha =
+            origem.data() +
+            static_cast<std::size_t>(janelas::PixelDeOrigem(y, altura, bm.bmHeight)) * bm.bmWidth;
+        for (int x = 0; x < largura; ++x) {
+            *destino++ = linha[janelas::PixelDeOrigem(x, largura, bm.bmWidth)];
+        }
+    }
     return ampliada;
 }
 
@@ -200,10 +213,11 @@ void JanelaWin32::Dispor(UINT dpi) {
     }
     ReleaseDC(hwnd_, dc);
     fontes_.ManterSo(dpi);
-    RECT janela{0, 0, Escalar(descricao_.cliente.largura, dpi), Escalar(descricao_.cliente.altura, dpi)};
-    AdjustWindowRectExForDpi(&janela, EstiloJanela, FALSE, EstiloEstendido, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, janela.right - janela.left, janela.bottom - janela.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame is the window's own (WM_NCCALCSIZE), three rings at this DPI.
+    const int moldura = janelas::MolduraEmPixels(EscalaDe(dpi));
+    SetWindowPos(hwnd_, nullptr, 0, 0, Escalar(descricao_.cliente.largura, dpi) + 2 * moldura,
+                 Escalar(descricao_.cliente.altura, dpi) + 2 * moldura,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -394,22 +408,18 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
     return reinterpret_cast<LRESULT>(pinceis_.De(chao));
 }
 
-// The dialog frame in the classic shades, ring by ring: Windows and Wine
-// would draw it in the desktop's own greys. Its width is Windows' own for the
-// style at this DPI, each ring an equal share of it.
+// The dialog frame ring by ring, each janelas::AnelEmPixels wide at this DPI,
+// in the classic shades: Windows and Wine would draw it in the desktop's
+// own greys.
 void JanelaWin32::PintarMoldura() {
     RECT fora{};
     GetWindowRect(hwnd_, &fora);
-    POINT cliente{};
-    ClientToScreen(hwnd_, &cliente);
-    const int largura = static_cast<int>(cliente.x - fora.left);
-    constexpr int Aneis = static_cast<int>(std::size(janelas::AneisMoldura));
+    const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
     RECT anel{0, 0, fora.right - fora.left, fora.bottom - fora.top};
     HDC dc = GetWindowDC(hwnd_);
-    for (int i = 0; i < Aneis; ++i) {
-        const int n = largura * (i + 1) / Aneis - largura * i / Aneis;
-        HBRUSH claro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].claro)));
-        HBRUSH escuro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].escuro)));
+    for (const janelas::Anel& cores : janelas::AneisMoldura) {
+        HBRUSH claro = pinceis_.De(Colorref(janelas::ValorClassico(cores.claro)));
+        HBRUSH escuro = pinceis_.De(Colorref(janelas::ValorClassico(cores.escuro)));
         const RECT topo{anel.left, anel.top, anel.right, anel.top + n};
         const RECT esquerda{anel.left, anel.top, anel.left + n, anel.bottom};
         const RECT base{anel.left, anel.bottom - n, anel.right, anel.bottom};
@@ -446,9 +456,18 @@ LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
 
 LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_NCCALCSIZE: {
+            // The client area inside the frame's three rings (wp TRUE: the
+            // first rectangle of NCCALCSIZE_PARAMS, which starts with it).
+            auto* area = reinterpret_cast<RECT*>(lp);
+            const int moldura = janelas::MolduraEmPixels(EscalaDe(dpi_));
+            InflateRect(area, -moldura, -moldura);
+            return 0;
+        }
         case WM_NCPAINT:
             PintarMoldura();
             return 0;
+
         case WM_NCACTIVATE: {
             // The default handling draws the frame again for the new state.
             const LRESULT resultado = DefWindowProcW(hwnd_, msg, wp, lp);

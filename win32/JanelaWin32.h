@@ -1,9 +1,10 @@
 #pragma once
 
 // A window description realised with the Windows API: a popup window with
-// the 3-pixel dialog frame and no caption, its client area exactly the
-// described size (scaled from 96 dpi), holding one real control for each
-// described one: BUTTON, EDIT, or STATIC for labels, pictures and lines.
+// the dialog frame's three rings (each janelas::AnelEmPixels wide at its
+// DPI) and no caption, its client area exactly the described size (scaled
+// from 96 dpi), holding one real control for each described one: BUTTON,
+// EDIT, or STATIC for labels, pictures and lines.
 // Each control's id is its place in the description (IdDoControle), so
 // tests and other processes find it with GetDlgItem.
 

@@ -6,6 +6,10 @@
 #include <windows.h>
 
 #include <cmath>
+#include <map>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "Geometria.h"
 #include "JanelaWin32.h"
@@ -159,40 +163,76 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
 // The raised frame as painted on the screen, ring by ring from the outside:
 // the light shade on the top and left edges and the top-left corner, the
 // dark one on the bottom and right edges and the other three corners. An
-// outermost ring one pixel in on the bottom or right would show here.
+// outermost ring one pixel in on the bottom or right would show here. At
+// 144 and 192 dpi each ring is two device pixels, and each picture's pixels
+// are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
     HWND h = janela_->Hwnd();
-    MostrarPintada(*janela_);
-    RECT fora{};
-    GetWindowRect(h, &fora);
-    const int w = fora.right - fora.left;
-    const int a = fora.bottom - fora.top;
-    HDC dc = GetWindowDC(h);
-    for (int i = 0; i < janelas::MolduraPixels; ++i) {
-        const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].claro));
-        const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].escuro));
-        const struct {
-            const char* onde;
-            int x, y;
-            COLORREF cor;
-        } pontos[] = {
-            {"top", w / 2, i, claro},
-            {"left", i, a / 2, claro},
-            {"bottom", w / 2, a - 1 - i, escuro},
-            {"right", w - 1 - i, a / 2, escuro},
-            {"top-left", i, i, claro},
-            {"top-right", w - 1 - i, i, escuro},
-            {"bottom-left", i, a - 1 - i, escuro},
-            {"bottom-right", w - 1 - i, a - 1 - i, escuro},
-        };
-        for (const auto& p : pontos) {
-            EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "ring " << i << ", " << p.onde;
+    std::map<std::string_view, std::tuple<std::vector<COLORREF>, int, int>> originais;
+    for (const auto& [dpi, anel] : {std::pair{96U, 1}, {144U, 2}, {192U, 2}}) {
+        SCOPED_TRACE(dpi);
+        RECT sugerido{};
+        SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        MostrarPintada(*janela_);
+        RECT fora{};
+        GetWindowRect(h, &fora);
+        const int w = fora.right - fora.left;
+        const int a = fora.bottom - fora.top;
+        HDC dc = GetWindowDC(h);
+        for (int d = 0; d < janelas::MolduraPixels * anel; ++d) {
+            const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].claro));
+            const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].escuro));
+            const struct {
+                const char* onde;
+                int x, y;
+                COLORREF cor;
+            } pontos[] = {
+                {"top", w / 2, d, claro},
+                {"left", d, a / 2, claro},
+                {"bottom", w / 2, a - 1 - d, escuro},
+                {"right", w - 1 - d, a / 2, escuro},
+                {"top-left", d, d, claro},
+                {"top-right", w - 1 - d, d, escuro},
+                {"bottom-left", d, a - 1 - d, escuro},
+                {"bottom-right", w - 1 - d, a - 1 - d, escuro},
+            };
+            for (const auto& p : pontos) {
+                EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "device pixel " << d << ", " << p.onde;
+            }
         }
+        // Inside the frame, the window's own ground.
+        const int moldura = janelas::MolduraPixels * anel;
+        EXPECT_EQ(GetPixel(dc, moldura, moldura), Esperada(GetParam()->fundo, COLOR_3DFACE));
+        // The pictures, against their own pixels at 96 dpi.
+        for (const janelas::Controle& c : GetParam()->controles) {
+            if (c.tipo != Tipo::Imagem) {
+                continue;
+            }
+            auto* bitmap = reinterpret_cast<HBITMAP>(
+                SendMessageW(janela_->HwndDe(c.nome), STM_GETIMAGE, IMAGE_BITMAP, 0));
+            BITMAP bm{};
+            GetObjectW(bitmap, sizeof bm, &bm);
+            BITMAPINFO formato{
+                {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+            std::vector<COLORREF> visto(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
+            GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), visto.data(), &formato, DIB_RGB_COLORS);
+            auto& [origem, largura, altura] = originais[c.nome];
+            if (dpi == 96) {
+                origem = visto, largura = bm.bmWidth, altura = bm.bmHeight;
+            }
+            EXPECT_EQ(bm.bmWidth, janelas::EmPixels(largura, dpi / 96.0)) << c.nome;
+            int erradas = 0;
+            for (int y = 0; y < bm.bmHeight; ++y) {
+                for (int x = 0; x < bm.bmWidth; ++x) {
+                    erradas += visto[y * bm.bmWidth + x] !=
+                               origem[janelas::PixelDeOrigem(y, bm.bmHeight, altura) * largura +
+                                      janelas::PixelDeOrigem(x, bm.bmWidth, largura)];
+                }
+            }
+            EXPECT_EQ(erradas, 0) << c.nome << " nearest neighbour";
+        }
+        ReleaseDC(h, dc);
     }
-    // Inside the frame, the window's own ground.
-    EXPECT_EQ(GetPixel(dc, janelas::MolduraPixels, janelas::MolduraPixels),
-              Esperada(GetParam()->fundo, COLOR_3DFACE));
-    ReleaseDC(h, dc);
     janela_->Fechar();
 }
 
