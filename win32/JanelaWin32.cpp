@@ -134,8 +134,11 @@ void JanelaWin32::Criar(const Controle& c, int id) {
     constexpr DWORD Visivel = WS_CHILD | WS_VISIBLE;
     switch (c.tipo) {
         case Tipo::Botao:
-            v.hwnd = Filho(hwnd_, L"BUTTON", c.texto,
-                           Visivel | WS_TABSTOP | BS_PUSHBUTTON | (c.habilitado ? 0 : WS_DISABLED), 0, id);
+            // BS_NOTIFY: the window hears when the button takes and loses the
+            // focus, and makes it the default push button meanwhile.
+            v.hwnd = Filho(
+                hwnd_, L"BUTTON", c.texto,
+                Visivel | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY | (c.habilitado ? 0 : WS_DISABLED), 0, id);
             botoes_.emplace(nome, std::make_unique<win32::Botao>(v.hwnd));
             break;
         case Tipo::Caixa:
@@ -311,6 +314,8 @@ void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> 
 
 void JanelaWin32::Mostrar() {
     Centrar();
+    // The focus shows from the start, not only once a key has been used.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     const janelas::Controle* primeiro =
@@ -433,23 +438,76 @@ void JanelaWin32::PintarMoldura() {
     ReleaseDC(hwnd_, dc);
 }
 
-// A control's own notifications: clicks, and a box receiving the focus.
-// The IDOK and IDCANCEL that the dialog keys send for Enter and Escape
-// press nothing.
+RECT JanelaWin32::MarcaDe(HWND controle) const {
+    RECT r{};
+    GetWindowRect(controle, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    const int n = 2 * janelas::AnelEmPixels(EscalaDe(dpi_));
+    InflateRect(&r, n, n);
+    return r;
+}
+
+// janelas::CorMarcaFoco's ring around the control with the focus, on the
+// window's ground.
+void JanelaWin32::PintarMarcaDeFoco(HDC dc) {
+    HWND foco = GetFocus();
+    const Vivo* v = foco != nullptr ? Achar(foco) : nullptr;
+    if (v == nullptr || !v->descricao->TomaFoco()) {
+        return;
+    }
+    const RECT fora = MarcaDe(foco);
+    const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
+    HBRUSH cor = pinceis_.De(Colorref(janelas::ValorClassico(janelas::CorMarcaFoco)));
+    const RECT lados[] = {{fora.left, fora.top, fora.right, fora.top + n},
+                          {fora.left, fora.bottom - n, fora.right, fora.bottom},
+                          {fora.left, fora.top, fora.left + n, fora.bottom},
+                          {fora.right - n, fora.top, fora.right, fora.bottom}};
+    for (const RECT& lado : lados) {
+        FillRect(dc, &lado, cor);
+    }
+}
+
+// A control's own notifications: clicks, and the focus coming and going.
+// The IDOK and IDCANCEL that the dialog keys send for Enter and Escape when
+// no button has the focus press nothing.
 LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
-    if (lp == 0) {
+    auto* controle = reinterpret_cast<HWND>(lp);
+    if (controle == nullptr) {
         return 0;
     }
-    if (HIWORD(wp) == BN_CLICKED) {
-        if (const auto it = cliques_.find(LOWORD(wp)); it != cliques_.end()) {
-            const std::function<void()> handler = it->second;
-            handler();
+    switch (HIWORD(wp)) {
+        case BN_CLICKED:
+            if (const auto it = cliques_.find(LOWORD(wp)); it != cliques_.end()) {
+                const std::function<void()> handler = it->second;
+                handler();
+            }
+            break;
+        case BN_SETFOCUS:
+        case BN_KILLFOCUS: {
+            // The default push button follows the focus: Enter presses the
+            // button that has it, and no other.
+            SendMessageW(controle, BM_SETSTYLE, HIWORD(wp) == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                         TRUE);
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            break;
         }
-    } else if (HIWORD(wp) == EN_SETFOCUS) {
-        if (const auto it = focos_.find(LOWORD(wp)); it != focos_.end()) {
-            const std::function<void(janelas::Sentido)> handler = it->second;
-            handler(kit_.Sentido());
+        case EN_SETFOCUS: {
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            if (const auto it = focos_.find(LOWORD(wp)); it != focos_.end()) {
+                const std::function<void(janelas::Sentido)> handler = it->second;
+                handler(kit_.Sentido());
+            }
+            break;
         }
+        case EN_KILLFOCUS: {
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            break;
+        }
+        default:
+            break;
     }
     return 0;
 }
@@ -485,8 +543,24 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
                      pinceis_.De(Colorref(descricao_.fundo, COLOR_3DFACE)));
             return 1;
         }
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(hwnd_, &ps);
+            PintarMarcaDeFoco(dc);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
         case WM_COMMAND:
             return Comando(wp, lp);
+        case DM_GETDEFID: {
+            // The button with the focus, if one has it (see BN_SETFOCUS).
+            const Vivo* foco = Achar(GetFocus());
+            return foco != nullptr && foco->descricao->tipo == Tipo::Botao
+                       ? MAKELRESULT(foco->id, DC_HASDEFID)
+                       : 0;
+        }
+        case DM_SETDEFID:
+            return TRUE;
         case MensagemFocar: {
             auto* alvo = reinterpret_cast<HWND>(wp);
             if (IsWindow(alvo) != FALSE && IsChild(hwnd_, alvo) != FALSE && IsWindowEnabled(alvo) != FALSE) {

@@ -74,13 +74,16 @@ private:
     LRESULT Comando(WPARAM wp, LPARAM lp);
     LRESULT Colorir(HDC dc, HWND controle);
     void PintarMoldura();
+    // The ring around a control that has the focus, in client coordinates.
+    [[nodiscard]] RECT MarcaDe(HWND controle) const;
+    void PintarMarcaDeFoco(HDC dc);
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
     void Criar(const janelas::Controle& c, int id);
     // Places every control, sizes and centres the window at `dpi`.
     void Dispor(UINT dpi);
     void Centrar();
     [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
     [[nodiscard]] const Vivo* Achar(HWND controle) const;
-    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
 
     KitWin32& kit_;
     const janelas::Janela& descricao_;

@@ -97,10 +97,10 @@ int KitWin32::RodarAteOFim() {
     return resultado == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-// The dialog keys (Tab and Shift+Tab between controls, Space on a button)
-// work in every window, and the control they bring the focus to learns
-// which way it came; Enter and Escape press nothing (JanelaWin32 ignores
-// IDOK and IDCANCEL), and the question box takes them as characters.
+// The dialog keys (Tab and Shift+Tab between controls, Space and Enter on
+// the button with the focus) work in every window; Enter elsewhere and
+// Escape press nothing (JanelaWin32 ignores IDOK and IDCANCEL), and the
+// question box takes them as characters.
 void KitWin32::Despachar(MSG& msg) {
     HWND raiz = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (raiz != nullptr && GetClassLongPtrW(raiz, GCW_ATOM) == classeJanela_) {

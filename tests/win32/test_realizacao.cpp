@@ -7,10 +7,13 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "Encerramento.h"
+#include "FrmMain.h"
 #include "Geometria.h"
 #include "JanelaWin32.h"
 #include "Janelas.h"
@@ -234,6 +237,71 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
         ReleaseDC(h, dc);
     }
     janela_->Fechar();
+}
+
+// Tab and Shift+Tab go round each window both ways (the answer box handing
+// Tab on, and passed over by Shift+Tab; the help text no trap), the button
+// with the focus is the default one that Enter presses, and the focused
+// control alone has the white ring around it from the moment the window
+// opens.
+TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
+    const std::map<std::string_view, std::vector<std::string_view>> ordem{
+        {"FrmEntrada", {"CmdEntrar", "CmdSair"}},
+        {"FrmMain", {"TxtPergunta", "CmdPergunta", "CmdSair"}},
+        {"FrmAjuda", {"Text1", "CmdOK"}},
+        {"FrmSobre", {"CmdOK"}}};
+    const std::vector<std::string_view>& controles = ordem.at(GetParam()->nome);
+    GeradorPadrao gerador;
+    Module1 modulo(gerador);
+    Encerramento fim(kit_);
+    // The main window with its handlers, for the answer box's.
+    std::optional<FrmMain> principal;
+    auto* janela = janela_;
+    if (GetParam() == &janelas::Principal) {
+        janela = static_cast<win32::JanelaWin32*>(&principal.emplace(kit_, modulo, fim).Janela());
+    }
+    const auto tab = [this](bool shift) {
+        BYTE teclado[256] = {};
+        GetKeyboardState(teclado);
+        teclado[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(teclado);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, VK_TAB, 0xC0000001);
+        kit_.Rodar([] {
+            MSG m;
+            return PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
+        });
+        teclado[VK_SHIFT] = 0;
+        SetKeyboardState(teclado);
+    };
+    const auto verMarca = [&](std::string_view focado) {
+        EXPECT_EQ(GetFocus(), janela->HwndDe(focado)) << focado;
+        HDC dc = GetDC(janela->Hwnd());
+        for (const std::string_view nome : controles) {
+            HWND h = janela->HwndDe(nome);
+            const RECT r = NoCliente(janela->Hwnd(), h);
+            const int meio = (r.top + r.bottom) / 2;
+            EXPECT_EQ(GetPixel(dc, r.left - 2, meio), nome == focado
+                                                          ? Rgb(janelas::ValorClassico(janelas::CorMarcaFoco))
+                                                          : Esperada(GetParam()->fundo, 0))
+                << nome << ", the ring";
+            EXPECT_EQ(GetPixel(dc, r.left - 1, meio), Esperada(GetParam()->fundo, 0)) << nome;
+            if (nome.starts_with("Cmd")) {
+                EXPECT_EQ(Tem(h, BS_DEFPUSHBUTTON), nome == focado) << nome << ", the default button";
+            }
+        }
+        ReleaseDC(janela->Hwnd(), dc);
+    };
+    MostrarPintada(*janela);
+    verMarca(controles[0]);
+    const auto n = static_cast<int>(controles.size());
+    for (const int passo : {1, -1}) {
+        for (int i = 1; i <= n; ++i) {
+            tab(passo < 0);
+            verMarca(controles[((passo * i) % n + n) % n]);
+        }
+    }
+    janela->Fechar();
 }
 
 // Each rule shows on the screen against the window's ground: the about
