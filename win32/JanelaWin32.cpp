@@ -108,6 +108,7 @@ JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND d
     // other programs (the task switcher, a screen reader) with it.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    altoContraste_ = AltoContraste();
     for (std::size_t i = 0; i < descricao.controles.size(); ++i) {
         Criar(descricao.controles[i], IdDoControle(i));
     }
@@ -382,7 +383,10 @@ LRESULT CALLBACK JanelaWin32::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
-    const COLORREF chao = Colorref(descricao_.fundo, COLOR_3DFACE);
+    using janelas::CorSistema;
+    using janelas::Uso;
+    const bool hc = altoContraste_;
+    const COLORREF chao = Colorref(descricao_.fundo, CorSistema::FaceBotao, Uso::Fundo, hc);
     const Vivo* v = Achar(controle);
     if (v == nullptr) {
         return reinterpret_cast<LRESULT>(pinceis_.De(chao));
@@ -392,18 +396,19 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
         case Tipo::Caixa: {
             // The same colours locked or not: a read-only EDIT asks with
             // WM_CTLCOLORSTATIC and would otherwise turn grey.
-            const COLORREF fundo = Colorref(c.corFundo, COLOR_WINDOW);
-            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            const COLORREF fundo = Colorref(c.corFundo, CorSistema::FundoJanela, Uso::Fundo, hc);
+            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
             SetBkColor(dc, fundo);
             return reinterpret_cast<LRESULT>(pinceis_.De(fundo));
         }
         case Tipo::Rotulo:
             // Transparent: the window's ground shows around the letters.
-            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(pinceis_.De(chao));
         case Tipo::Linha:
-            return reinterpret_cast<LRESULT>(pinceis_.De(Colorref(c.corTexto, COLOR_WINDOWTEXT)));
+            return reinterpret_cast<LRESULT>(
+                pinceis_.De(Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc)));
         case Tipo::Botao:
         case Tipo::Imagem:
         case Tipo::Temporizador:
@@ -413,9 +418,9 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
     return reinterpret_cast<LRESULT>(pinceis_.De(chao));
 }
 
-// The dialog frame ring by ring, each janelas::AnelEmPixels wide at this DPI,
-// in the classic shades: Windows and Wine would draw it in the desktop's
-// own greys.
+// The dialog frame ring by ring, each janelas::AnelEmPixels wide at this DPI:
+// in the classic shades (Windows and Wine would draw it in the desktop's own
+// greys), or the high-contrast theme's.
 void JanelaWin32::PintarMoldura() {
     RECT fora{};
     GetWindowRect(hwnd_, &fora);
@@ -423,8 +428,8 @@ void JanelaWin32::PintarMoldura() {
     RECT anel{0, 0, fora.right - fora.left, fora.bottom - fora.top};
     HDC dc = GetWindowDC(hwnd_);
     for (const janelas::Anel& cores : janelas::AneisMoldura) {
-        HBRUSH claro = pinceis_.De(Colorref(janelas::ValorClassico(cores.claro)));
-        HBRUSH escuro = pinceis_.De(Colorref(janelas::ValorClassico(cores.escuro)));
+        HBRUSH claro = pinceis_.De(Colorref(cores.claro, altoContraste_));
+        HBRUSH escuro = pinceis_.De(Colorref(cores.escuro, altoContraste_));
         const RECT topo{anel.left, anel.top, anel.right, anel.top + n};
         const RECT esquerda{anel.left, anel.top, anel.left + n, anel.bottom};
         const RECT base{anel.left, anel.bottom - n, anel.right, anel.bottom};
@@ -457,7 +462,9 @@ void JanelaWin32::PintarMarcaDeFoco(HDC dc) {
     }
     const RECT fora = MarcaDe(foco);
     const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
-    HBRUSH cor = pinceis_.De(Colorref(janelas::ValorClassico(janelas::CorMarcaFoco)));
+    HBRUSH cor = pinceis_.De(
+        Colorref(altoContraste_ ? janelas::NoAltoContraste(janelas::Uso::Texto) : janelas::CorMarcaFoco,
+                 altoContraste_));
     const RECT lados[] = {{fora.left, fora.top, fora.right, fora.top + n},
                           {fora.left, fora.bottom - n, fora.right, fora.bottom},
                           {fora.left, fora.top, fora.left + n, fora.bottom},
@@ -525,7 +532,6 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCPAINT:
             PintarMoldura();
             return 0;
-
         case WM_NCACTIVATE: {
             // The default handling draws the frame again for the new state.
             const LRESULT resultado = DefWindowProcW(hwnd_, msg, wp, lp);
@@ -540,7 +546,8 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             RECT cliente{};
             GetClientRect(hwnd_, &cliente);
             FillRect(reinterpret_cast<HDC>(wp), &cliente,
-                     pinceis_.De(Colorref(descricao_.fundo, COLOR_3DFACE)));
+                     pinceis_.De(Colorref(descricao_.fundo, janelas::CorSistema::FaceBotao,
+                                          janelas::Uso::Fundo, altoContraste_)));
             return 1;
         }
         case WM_PAINT: {
@@ -568,6 +575,12 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // A high-contrast theme turned on or off, or its colours changed.
+            altoContraste_ = AltoContraste();
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            break;
         case WM_TIMER:
             for (auto& [nome, temporizador] : temporizadores_) {
                 if (temporizador->Id() == wp) {

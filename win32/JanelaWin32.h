@@ -89,6 +89,7 @@ private:
     const janelas::Janela& descricao_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    bool altoContraste_ = false;
     Pinceis pinceis_;
     Fontes fontes_;
     std::vector<Vivo> controles_;

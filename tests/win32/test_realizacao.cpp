@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -368,6 +369,44 @@ TEST_P(Realizacao, GroundLabelsBoxesAndLinesTakeTheirDescribedColours) {
     DeleteDC(dc);
     DeleteObject(bitmap);
     ReleaseDC(nullptr, tela);
+}
+
+// Under a high-contrast theme the windows take its colours whole: every
+// ground its window colour, every text and rule (the red and yellow ones
+// too) its window text, the frame its 3-D shades. High Contrast White's
+// window colours, a 3-D light of its own, and the program's stand-in for
+// SPI_GETHIGHCONTRAST, which Wine cannot turn on.
+TEST_P(Realizacao, UnderAHighContrastThemeEveryColourIsTheThemes) {
+    const INT indices[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_3DLIGHT};
+    const COLORREF tema[] = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 128, 0)};
+    COLORREF antes[3] = {};
+    std::transform(std::begin(indices), std::end(indices), antes, GetSysColor);
+    SetSysColors(3, indices, tema);
+    SetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", L"1");
+    HWND h = janela_->Hwnd();
+    SendMessageW(h, WM_SYSCOLORCHANGE, 0, 0);
+    MostrarPintada(*janela_);
+    HDC dc = GetDC(h);
+    EXPECT_EQ(GetPixel(dc, 0, 0), tema[0]);
+    for (const janelas::Controle& c : GetParam()->controles) {
+        const RECT r = c.tipo != Tipo::Temporizador ? NoCliente(h, janela_->HwndDe(c.nome)) : RECT{};
+        if (c.tipo == Tipo::Linha) {
+            EXPECT_EQ(GetPixel(dc, (r.left + r.right) / 2, r.top), tema[1]) << c.nome;
+        } else if (c.tipo == Tipo::Caixa || c.tipo == Tipo::Rotulo) {
+            const UINT pergunta = c.tipo == Tipo::Caixa && !c.travado ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+            SendMessageW(h, pergunta, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(janela_->HwndDe(c.nome)));
+            EXPECT_EQ(GetTextColor(dc), tema[1]) << c.nome;
+            EXPECT_TRUE(c.tipo == Tipo::Rotulo || GetBkColor(dc) == tema[0]) << c.nome;
+        }
+    }
+    ReleaseDC(h, dc);
+    HDC janela = GetWindowDC(h);
+    EXPECT_EQ(GetPixel(janela, 0, 0), tema[2]) << "the frame's outer ring";
+    ReleaseDC(h, janela);
+    janela_->Fechar();
+    SetSysColors(3, indices, antes);
+    SetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", nullptr);
 }
 
 // Moved to a denser screen (150 %, 200 %), the window lays itself out
