@@ -103,6 +103,15 @@ janelas::Cor TextoPadrao(const Controle& c) {
     }
 }
 
+// One ring of the frame (and of the focus mark) in CSS pixels: a whole
+// number of device pixels at the page's device pixel ratio
+// (janelas::AnelEmPixels), so at 2 or 3 each ring is 2 or 3 device pixels.
+void Aneis() {
+    const double razao = val::global("window")["devicePixelRatio"].as<double>();
+    Documento()["documentElement"]["style"].call<void>("setProperty", std::string("--anel"),
+                                                       val(janelas::AnelEmPixels(razao) / razao));
+}
+
 void Executar(void* acao) {
     const std::unique_ptr<std::function<void()>> f(static_cast<std::function<void()>*>(acao));
     (*f)();
@@ -117,7 +126,9 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
     Atributo(dialogo_, "aria-label", val(std::u16string(descricao.nomeAcessivel)));
     Propriedade(dialogo_, "--largura", Px(descricao.cliente.largura));
     Propriedade(dialogo_, "--altura", Px(descricao.cliente.altura));
-    Propriedade(dialogo_, "--moldura", Px(janelas::MolduraPixels));
+    // Three rings of the frame, each a whole number of device pixels.
+    Propriedade(dialogo_, "--moldura",
+                "calc(" + std::to_string(janelas::MolduraPixels) + "px * var(--anel, 1))");
     Pintar(cliente_, "background-color", descricao.fundo);
     Fonte(dialogo_, descricao.fonte);
     cliente_["classList"].call<void>("add", std::string("cliente"));
@@ -156,6 +167,7 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
 // fits across; the style sheet applies it where the window keeps its desktop
 // layout. A fine pointer keeps every pixel where the description puts it.
 void JanelaWeb::Escalar() {
+    Aneis();
     const val janela = val::global("window");
     janelas::Escala escala;
     if (janela.call<val>("matchMedia", std::string("(any-pointer: coarse)"))["matches"].as<bool>() &&
@@ -399,7 +411,8 @@ KitWeb::KitWeb() {
           std::pair{"--fundo-caixa", CorSistema::FundoJanela}, std::pair{"--face", CorSistema::FaceBotao},
           std::pair{"--luz-3d", CorSistema::Luz3D}, std::pair{"--luz", CorSistema::RealceBotao},
           std::pair{"--sombra", CorSistema::SombraBotao},
-          std::pair{"--sombra-escura", CorSistema::SombraEscura3D}}) {
+          std::pair{"--sombra-escura", CorSistema::SombraEscura3D},
+          std::pair{"--marca-foco", janelas::CorMarcaFoco}}) {
         Propriedade(raiz, nome, Css(janelas::ValorClassico(cor)));
     }
     for (const auto figura : {janelas::Figura::Pintura, janelas::Figura::Faixa}) {
