@@ -10,6 +10,7 @@
 // area; the windows were laid out in twips, 15 to a pixel, and `Twips` turns
 // those numbers into pixels at compile time.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -184,8 +185,12 @@ struct Controle {
     [[nodiscard]] constexpr bool TomaFoco() const { return tipo == Tipo::Botao || tipo == Tipo::Caixa; }
 };
 
-// The look every window shares is the toolkit's: a fixed 3-pixel dialog
-// frame, no title bar, centred, out of the taskbar, the snowflake icon.
+// Which way the focus moves through a window's tab order.
+enum class Sentido : std::uint8_t { Adiante, Atras };
+
+// The look every window shares is the toolkit's: a fixed dialog frame of
+// three rings (AneisMoldura), no title bar, centred, out of the taskbar, the
+// snowflake icon.
 struct Janela {
     std::string_view nome{};
     std::u16string_view nomeAcessivel{};
@@ -205,6 +210,26 @@ struct Janela {
         return nullptr;
     }
     [[nodiscard]] constexpr Fonte FonteDe(const Controle& c) const { return c.fonte.value_or(fonte); }
+
+    // Where Tab (Adiante) or Shift+Tab (Atras) takes the focus from `de`:
+    // the next or the previous control in tab order that can take it and,
+    // as `habilitado` says, is enabled now, going round past either end;
+    // `de` itself when no other can.
+    template <typename Habilitado>
+    [[nodiscard]] const Controle* Vizinho(const Controle& de, Sentido sentido, Habilitado habilitado) const {
+        const std::size_t n = controles.size();
+        std::size_t i = 0;
+        while (i < n && &controles[i] != &de) {
+            ++i;
+        }
+        for (std::size_t passo = 1; i < n && passo <= n; ++passo) {
+            const Controle& c = controles[(i + (sentido == Sentido::Adiante ? passo : n - passo)) % n];
+            if (c.TomaFoco() && habilitado(c)) {
+                return &c;
+            }
+        }
+        return nullptr;
+    }
 
     // The control that takes the focus when the window shows: the first in
     // tab order that can take it and, as `habilitado` says, is enabled now.
@@ -246,5 +271,40 @@ inline constexpr Anel AneisMoldura[MolduraPixels] = {
     {CorSistema::RealceBotao, CorSistema::SombraBotao},
     {CorSistema::FaceBotao, CorSistema::FaceBotao},
 };
+
+// A classic push button's edge, drawn the same way inside the button: raised,
+// and sunken while it is pressed (the dark shades then above and to the
+// left). A toolkit that draws its buttons and boxes itself draws these, each
+// ring as wide as a ring of the frame.
+inline constexpr Anel AneisBotao[] = {
+    {CorSistema::RealceBotao, CorSistema::SombraEscura3D},
+    {CorSistema::Luz3D, CorSistema::SombraBotao},
+};
+inline constexpr Anel AneisBotaoApertado[] = {
+    {CorSistema::SombraEscura3D, CorSistema::RealceBotao},
+    {CorSistema::SombraBotao, CorSistema::FaceBotao},
+};
+// A text box's sunken edge.
+inline constexpr Anel AneisCaixa[] = {
+    {CorSistema::SombraBotao, CorSistema::RealceBotao},
+    {CorSistema::SombraEscura3D, CorSistema::Luz3D},
+};
+
+// The focus mark: a ring around the focused control, as wide as a ring of
+// the frame and as far out from the control, on the window's black ground,
+// in the white of the windows' texts. Its colour stands out against the
+// ground on both sides of it, whatever the control's own edge.
+inline constexpr CorSistema CorMarcaFoco = CorSistema::TextoRealce;
+
+// Under a high-contrast theme the windows take the theme's colours whole,
+// never one of them beside a fixed one: every ground (the windows', the
+// boxes') is the theme's window colour, and every text, rule and focus mark
+// its window text, the red and yellow texts too. The frame's rings and the
+// buttons keep their named shades, which the theme gives.
+enum class Uso : std::uint8_t { Fundo, Texto };
+
+[[nodiscard]] constexpr CorSistema NoAltoContraste(Uso uso) {
+    return uso == Uso::Fundo ? CorSistema::FundoJanela : CorSistema::TextoJanela;
+}
 
 }  // namespace morvantis::janelas

@@ -50,7 +50,18 @@ FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
     janela_->AoClicar("CmdPergunta", vivo(&Oraculo::CmdPergunta_Click));
     janela_->AoClicar("CmdNova", vivo(&Oraculo::CmdNova_Click));
     janela_->AoClicar("CmdSair", vivo(&Oraculo::CmdSair_Click));
-    janela_->AoReceberFoco("TxtResposta", vivo(&Oraculo::TxtResposta_GotFocus));
+    // Shift+Tab passes over the answer box: handing the focus back to the
+    // question box would return it where Shift+Tab has just taken it from.
+    janela_->AoReceberFoco("TxtResposta", [this](janelas::Sentido sentido) {
+        if (fim_.Encerrado()) {
+            return;
+        }
+        if (sentido == janelas::Sentido::Atras) {
+            janela_->FocarVizinho("TxtResposta", sentido);
+        } else {
+            oraculo_.TxtResposta_GotFocus();
+        }
+    });
     janela_->AoPulsar("Timer", [this] {
         if (fim_.Encerrado()) {
             janela_->Temporizador("Timer").SetEnabled(false);

@@ -38,8 +38,14 @@ public:
     // the filter one at a time before the box applies it: the box is a
     // ModeloPergunta, which the toolkit's control only translates and shows.
     virtual void AoTeclar(std::string_view caixa, Filtro filtro) = 0;
-    virtual void AoReceberFoco(std::string_view caixa, std::function<void()> handler) = 0;
+    // `handler` learns which way the focus came: Atras by Shift+Tab,
+    // Adiante any other way (Tab, a click, the program).
+    virtual void AoReceberFoco(std::string_view caixa, std::function<void(Sentido)> handler) = 0;
     virtual void AoPulsar(std::string_view temporizador, std::function<void()> handler) = 0;
+
+    // Moves the focus from the control `de` on to the one Tab or Shift+Tab
+    // would give it to (Janela::Vizinho).
+    virtual void FocarVizinho(std::string_view de, Sentido sentido) = 0;
 
     // Shows the window, centred, and returns at once.
     virtual void Mostrar() = 0;

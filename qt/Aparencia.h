@@ -10,10 +10,13 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QRect>
+#include <span>
 
 #include "Descricao.h"
 
 class QApplication;
+class QPainter;
 
 namespace morvantis::qt {
 
@@ -37,6 +40,23 @@ inline const QColor Preto = Classica(janelas::CorSistema::TextoJanela);
 // The dialog font or Verdana, in pixels so the layout is the same whatever
 // dots per inch the screen reports.
 [[nodiscard]] QFont ParaQFont(const janelas::Fonte& fonte);
+
+// At a fractional scale (1.25, 1.5...) a widget's logical pixels fall
+// between device pixels, and whatever is drawn along them comes out blended
+// or uneven. What must stay sharp (the frame, the buttons' edges, the focus
+// mark, the pictures) is drawn in device pixels instead.
+//
+// The device pixels to one of `p`'s pixels.
+[[nodiscard]] qreal EscalaDe(const QPainter& p);
+// The rectangle `logico`, in `p`'s coordinates, in device pixels: each edge
+// rounded to the nearest device pixel, as Qt rounds a widget's own place.
+[[nodiscard]] QRect NoDispositivo(const QPainter& p, const QRect& logico);
+// The same, and from here on `p` draws in whole device pixels.
+[[nodiscard]] QRect ParaDispositivo(QPainter& p, const QRect& logico);
+// Rings from the outside of `r` in, each `largura` device pixels: the light
+// shade along the top and left, the dark one along the bottom and right and
+// over the top-right and bottom-left corners. Returns what is left inside.
+QRect PintarAneis(QPainter& p, QRect r, std::span<const janelas::Anel> aneis, int largura);
 
 // The classic scheme for every role and state.
 [[nodiscard]] QPalette PaletaClassica();

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
-#include <cmath>
 #include <stdexcept>
 
 #include "Aparencia.h"
@@ -54,13 +54,38 @@ void PintarCaixa(QWidget& caixa, const Controle& c) {
     caixa.setPalette(paleta);
 }
 
+// Enter presses the button that has the focus, as Space does. No button is
+// the window's default: Enter in a box presses none.
+class EnterAperta final : public QObject {
+public:
+    explicit EnterAperta(QPushButton& botao) : QObject(&botao) { botao.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+        if (!enter || (tecla->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        if (!tecla->isAutoRepeat()) {
+            static_cast<QPushButton*>(objeto)->click();
+        }
+        return true;
+    }
+};
+
 QPushButton* NovoBotao(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
     auto* botao = new QPushButton(ParaQString(c.texto), pai);
     Nomear(*botao, janela, c);
     botao->setAccessibleName(ParaQString(c.NomeAcessivel()));
-    // Enter never presses a button behind the user's back.
+    // Enter never presses a button behind the user's back: only the one
+    // with the focus.
     botao->setAutoDefault(false);
     botao->setDefault(false);
+    new EnterAperta(*botao);
     botao->setGeometry(Retangulo(c.area));
     botao->setEnabled(c.habilitado);
     return botao;
@@ -134,7 +159,10 @@ QPlainTextEdit* NovaArea(QWidget* pai, const janelas::Janela& janela, const Cont
     caixa->setAccessibleName(c.nomeAcessivel.empty() ? linhas : ParaQString(c.nomeAcessivel));
     caixa->setReadOnly(c.travado);
     if (c.travado) {
-        caixa->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        // Selected with the mouse and copied, scrolled with the keys, and no
+        // caret: nothing can be typed there, and the window's mark shows
+        // where the focus is.
+        caixa->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     caixa->setTabChangesFocus(true);
     caixa->setVerticalScrollBarPolicy(c.barraVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
@@ -151,24 +179,25 @@ QString Recurso(janelas::Figura figura) {
            QString::fromUtf8(arquivo.data(), static_cast<qsizetype>(arquivo.size()));
 }
 
-// A picture shown unscaled, the control sized to it, with no border.
-QLabel* NovaImagem(QWidget* pai, const janelas::Janela& janela, const Controle& c) {
-    auto* imagem = new QLabel(pai);
-    Nomear(*imagem, janela, c);
+// A picture shown unscaled, the control sized to it, with no border. The
+// window draws it (JanelaFixa::Figura), in device pixels.
+class Figura final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+QLabel* NovaImagem(JanelaFixa& janela, QWidget* pai, const janelas::Janela& descricao, const Controle& c) {
+    auto* imagem = new Figura(pai);
+    Nomear(*imagem, descricao, c);
     imagem->setAttribute(Qt::WA_TranslucentBackground);
     imagem->setFrameShape(QFrame::NoFrame);
-    // On a screen of 2, 3... device pixels to the pixel, Qt would smooth
-    // the picture when it scales it up; each of its pixels becomes a sharp
-    // square instead. Fractional ratios keep Qt's smoothing.
-    QPixmap figura(Recurso(c.figura));
-    const qreal razao = imagem->devicePixelRatio();
-    if (razao > 1.0 && razao == std::floor(razao)) {
-        figura = figura.scaled(figura.size() * razao, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        figura.setDevicePixelRatio(razao);
-    }
-    imagem->setPixmap(figura);
+    imagem->setPixmap(QPixmap(Recurso(c.figura)));
     imagem->move(c.area.x, c.area.y);
     imagem->adjustSize();
+    janela.Figura(*imagem, imagem->pixmap().toImage());
     return imagem;
 }
 
@@ -193,29 +222,36 @@ QTimer* NovoTimer(QObject* dono, const Controle& c) {
     return timer;
 }
 
-// Runs a handler whenever a widget receives the focus.
+// Runs a handler whenever a widget receives the focus, telling it whether
+// Shift+Tab brought it. A widget the handler sends the focus away from never
+// sees the focus arrive: it would start a caret that nothing stops.
 class AoFocar final : public QObject {
 public:
-    AoFocar(QObject& alvo, std::function<void()> handler) : QObject(&alvo), handler_(std::move(handler)) {
+    AoFocar(QWidget& alvo, std::function<void(janelas::Sentido)> handler)
+        : QObject(&alvo), alvo_(alvo), handler_(std::move(handler)) {
         alvo.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == parent() && evento->type() == QEvent::FocusIn) {
-            handler_();
+        if (objeto != &alvo_ || evento->type() != QEvent::FocusIn) {
+            return false;
         }
-        return false;
+        const bool atras = static_cast<QFocusEvent*>(evento)->reason() == Qt::BacktabFocusReason;
+        handler_(atras ? janelas::Sentido::Atras : janelas::Sentido::Adiante);
+        return !alvo_.hasFocus();
     }
 
 private:
-    std::function<void()> handler_;
+    QWidget& alvo_;
+    std::function<void(janelas::Sentido)> handler_;
 };
 
 }  // namespace
 
 JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
-    : janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
+    : descricao_(descricao),
+      janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
                              ParaQColor(descricao.fundo, classico::Preto), dono)) {
     janela_->setAccessibleName(ParaQString(descricao.nomeAcessivel));
     janela_->setFont(ParaQFont(descricao.fonte));
@@ -251,7 +287,7 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
                 NovoRotulo(cliente, descricao, c);
                 break;
             case janelas::Tipo::Imagem:
-                NovaImagem(cliente, descricao, c);
+                NovaImagem(*janela_, cliente, descricao, c);
                 break;
             case janelas::Tipo::Linha:
                 NovaLinha(cliente, descricao, c);
@@ -312,8 +348,21 @@ void JanelaQt::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     modelo->DefinirFiltro(std::move(filtro));
 }
 
-void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     new AoFocar(Widget<QWidget>(caixa), std::move(handler));
+}
+
+void JanelaQt::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const Controle* origem = descricao_.Achar(de);
+    const Controle* vizinho =
+        origem != nullptr
+            ? descricao_.Vizinho(*origem, sentido,
+                                 [this](const Controle& c) { return Widget<QWidget>(c.nome).isEnabled(); })
+            : nullptr;
+    if (vizinho != nullptr) {
+        Widget<QWidget>(vizinho->nome)
+            .setFocus(sentido == janelas::Sentido::Atras ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    }
 }
 
 void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> handler) {

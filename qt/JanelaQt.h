@@ -40,8 +40,9 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
-    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     void MostrarModal(std::function<void()> aoFechar) override;
@@ -51,6 +52,7 @@ private:
     template <typename W>
     W& Widget(std::string_view nome) const;
 
+    const janelas::Janela& descricao_;
     QPointer<JanelaFixa> janela_;
     janelas::PorNome<toolkit::TextBox> caixas_;
     janelas::PorNome<toolkit::Button> botoes_;

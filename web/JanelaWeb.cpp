@@ -103,6 +103,15 @@ janelas::Cor TextoPadrao(const Controle& c) {
     }
 }
 
+// One ring of the frame (and of the focus mark) in CSS pixels: a whole
+// number of device pixels at the page's device pixel ratio
+// (janelas::AnelEmPixels), so at 2 or 3 each ring is 2 or 3 device pixels.
+void Aneis() {
+    const double razao = val::global("window")["devicePixelRatio"].as<double>();
+    Documento()["documentElement"]["style"].call<void>("setProperty", std::string("--anel"),
+                                                       val(janelas::AnelEmPixels(razao) / razao));
+}
+
 void Executar(void* acao) {
     const std::unique_ptr<std::function<void()>> f(static_cast<std::function<void()>*>(acao));
     (*f)();
@@ -117,7 +126,9 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
     Atributo(dialogo_, "aria-label", val(std::u16string(descricao.nomeAcessivel)));
     Propriedade(dialogo_, "--largura", Px(descricao.cliente.largura));
     Propriedade(dialogo_, "--altura", Px(descricao.cliente.altura));
-    Propriedade(dialogo_, "--moldura", Px(janelas::MolduraPixels));
+    // Three rings of the frame, each a whole number of device pixels.
+    Propriedade(dialogo_, "--moldura",
+                "calc(" + std::to_string(janelas::MolduraPixels) + "px * var(--anel, 1))");
     Pintar(cliente_, "background-color", descricao.fundo);
     Fonte(dialogo_, descricao.fonte);
     cliente_["classList"].call<void>("add", std::string("cliente"));
@@ -127,9 +138,13 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
     }
     // The windows have no cancel button: Escape closes none of them.
     Ouvir(dialogo_, "cancel", [](const val& e) { e.call<void>("preventDefault"); });
-    Ouvir(dialogo_, "keydown", [](const val& e) {
-        if (e["key"].as<std::string>() == "Escape") {
+    Ouvir(dialogo_, "keydown", [this](const val& e) {
+        const std::string tecla = e["key"].as<std::string>();
+        if (tecla == "Escape") {
             e.call<void>("preventDefault");
+        } else if (tecla == "Tab" && !e["ctrlKey"].as<bool>() && !e["altKey"].as<bool>() &&
+                   !e["metaKey"].as<bool>()) {
+            Tabular(e);
         }
     });
     Ouvir(dialogo_, "close", [this](const val&) {
@@ -152,6 +167,7 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
 // fits across; the style sheet applies it where the window keeps its desktop
 // layout. A fine pointer keeps every pixel where the description puts it.
 void JanelaWeb::Escalar() {
+    Aneis();
     const val janela = val::global("window");
     janelas::Escala escala;
     if (janela.call<val>("matchMedia", std::string("(any-pointer: coarse)"))["matches"].as<bool>() &&
@@ -302,9 +318,48 @@ void JanelaWeb::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     (void)janelas::Achar(caixas_, caixa);  // a box's name, or out_of_range
-    Ouvir(Elemento(caixa), "focus", [handler = std::move(handler)](const val&) { handler(); });
+    Ouvir(Elemento(caixa), "focus", [this, handler = std::move(handler)](const val&) { handler(sentido_); });
+}
+
+bool JanelaWeb::Habilitado(const janelas::Controle& c) const {
+    return !Elemento(c.nome)["disabled"].as<bool>();
+}
+
+void JanelaWeb::FocarControle(const janelas::Controle& c, janelas::Sentido sentido) {
+    sentido_ = sentido;
+    Elemento(c.nome).call<void>("focus");
+    sentido_ = janelas::Sentido::Adiante;
+}
+
+void JanelaWeb::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const janelas::Controle* origem = descricao_.Achar(de);
+    const janelas::Controle* vizinho =
+        origem != nullptr ? descricao_.Vizinho(*origem, sentido,
+                                               [this](const janelas::Controle& c) { return Habilitado(c); })
+                          : nullptr;
+    if (vizinho != nullptr) {
+        FocarControle(*vizinho, sentido);
+    }
+}
+
+void JanelaWeb::Tabular(const val& evento) {
+    const janelas::Sentido sentido =
+        evento["shiftKey"].as<bool>() ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
+    const val ativo = Documento()["activeElement"];
+    const auto atual = std::find_if(elementos_.begin(), elementos_.end(),
+                                    [&](const auto& e) { return e.second.strictlyEquals(ativo); });
+    const janelas::Controle* origem = atual != elementos_.end() ? descricao_.Achar(atual->first) : nullptr;
+    const janelas::Controle* vizinho =
+        origem != nullptr
+            ? descricao_.Vizinho(*origem, sentido,
+                                 [this](const janelas::Controle& c) { return Habilitado(c); })
+            : descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
+    if (vizinho != nullptr) {
+        evento.call<void>("preventDefault");
+        FocarControle(*vizinho, sentido);
+    }
 }
 
 void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
@@ -312,8 +367,8 @@ void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> ha
 }
 
 void JanelaWeb::Focar() {
-    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
-        [this](const janelas::Controle& c) { return !Elemento(c.nome)["disabled"].as<bool>(); });
+    const janelas::Controle* primeiro =
+        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
     if (primeiro != nullptr) {
         Elemento(primeiro->nome).call<void>("focus");
     }
@@ -356,7 +411,8 @@ KitWeb::KitWeb() {
           std::pair{"--fundo-caixa", CorSistema::FundoJanela}, std::pair{"--face", CorSistema::FaceBotao},
           std::pair{"--luz-3d", CorSistema::Luz3D}, std::pair{"--luz", CorSistema::RealceBotao},
           std::pair{"--sombra", CorSistema::SombraBotao},
-          std::pair{"--sombra-escura", CorSistema::SombraEscura3D}}) {
+          std::pair{"--sombra-escura", CorSistema::SombraEscura3D},
+          std::pair{"--marca-foco", janelas::CorMarcaFoco}}) {
         Propriedade(raiz, nome, Css(janelas::ValorClassico(cor)));
     }
     for (const auto figura : {janelas::Figura::Pintura, janelas::Figura::Faixa}) {

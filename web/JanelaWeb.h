@@ -38,8 +38,9 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
-    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     // Returns at once; `aoFechar` runs from the event queue once the window
@@ -53,6 +54,11 @@ private:
     void Ouvir(emscripten::val alvo, const char* tipo, Ouvinte::Acao acao);
     void Focar();
     void Escalar();
+    // Tab and Shift+Tab: the focus to the next or previous control in the
+    // window's tab order, going round within the window as on the desktop.
+    void Tabular(const emscripten::val& evento);
+    void FocarControle(const janelas::Controle& c, janelas::Sentido sentido);
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
 
     const janelas::Janela& descricao_;
     KitWeb& kit_;
@@ -67,6 +73,8 @@ private:
     janelas::PorNome<TemporizadorWeb> temporizadores_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
+    // How the focus is arriving, for the focus handlers.
+    janelas::Sentido sentido_ = janelas::Sentido::Adiante;
     double largura_ = 0;
     int menorAlvo_ = 0;
 };

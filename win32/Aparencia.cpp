@@ -4,19 +4,37 @@
 
 namespace morvantis::win32 {
 
-COLORREF Colorref(const janelas::Cor& cor, int padrao) {
+bool AltoContraste() {
+    wchar_t teste[2] = {};
+    if (GetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", teste, 2) == 1) {
+        return teste[0] == L'1';
+    }
+    HIGHCONTRASTW tema{};
+    tema.cbSize = sizeof tema;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof tema, &tema, 0) != FALSE &&
+           (tema.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF Colorref(janelas::CorSistema cor, bool altoContraste) {
+    // The classic scheme's value, not the desktop's: Windows 10 and 11 (and
+    // Wine) make the active caption's text black, which would hide the
+    // about window's rules on its black ground.
+    return altoContraste ? GetSysColor(static_cast<int>(cor)) : Colorref(janelas::ValorClassico(cor));
+}
+
+COLORREF Colorref(const janelas::Cor& cor, janelas::CorSistema padrao, janelas::Uso uso, bool altoContraste) {
+    if (altoContraste) {
+        return Colorref(janelas::NoAltoContraste(uso), true);
+    }
     switch (cor.tipo) {
         case janelas::Cor::Tipo::Sistema:
-            // The classic scheme's value, not the desktop's: Windows 10 and
-            // 11 (and Wine) make the active caption's text black, which
-            // would hide the about window's rules on its black ground.
-            return Colorref(janelas::ValorClassico(cor.sistema));
+            return Colorref(cor.sistema, false);
         case janelas::Cor::Tipo::Explicita:
             return Colorref(cor.rgb);
         case janelas::Cor::Tipo::Padrao:
             break;
     }
-    return GetSysColor(padrao);
+    return Colorref(padrao, false);
 }
 
 Pinceis::~Pinceis() {

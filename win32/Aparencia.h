@@ -2,7 +2,7 @@
 
 // The windows' look on the Windows API: a described colour as a COLORREF
 // (named colours take the classic scheme's values, as on the other
-// realisations; a control's default colours are the desktop's), the two
+// realisations, unless the desktop's high-contrast theme is on), the two
 // fonts at a given DPI, and the brushes and fonts a window keeps while it
 // lives.
 
@@ -14,15 +14,32 @@
 
 namespace morvantis::win32 {
 
-// A described colour; the control's default is the system colour `padrao`.
-[[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, int padrao);
 [[nodiscard]] inline COLORREF Colorref(const janelas::Rgb& rgb) {
     return RGB(rgb.r, rgb.g, rgb.b);
 }
 
+// Whether the desktop's high-contrast theme is on (SPI_GETHIGHCONTRAST).
+// Wine cannot turn it on, so there the tests stand a variable of the
+// program's own in for it: MORVANTIS_ALTO_CONTRASTE=1 (or 0).
+[[nodiscard]] bool AltoContraste();
+
+// A named colour: the theme's own under high contrast, the classic scheme's
+// value otherwise.
+[[nodiscard]] COLORREF Colorref(janelas::CorSistema cor, bool altoContraste);
+// A described colour used as `uso`: under high contrast the theme's colour
+// for that use (janelas::NoAltoContraste), whatever the description says;
+// otherwise its classic value, the control's default being `padrao`.
+[[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, janelas::CorSistema padrao, janelas::Uso uso,
+                                bool altoContraste);
+
 // Pixels at 96 dots per inch on a screen of `dpi`.
 [[nodiscard]] inline int Escalar(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+// A screen's device pixels to a pixel at 96 dots per inch.
+[[nodiscard]] inline double EscalaDe(UINT dpi) {
+    return static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
 }
 
 // One solid brush per colour, deleted with the window.

@@ -6,6 +6,36 @@
 
 namespace morvantis::win32 {
 
+namespace {
+
+WNDPROC editOriginal = nullptr;
+
+LRESULT CALLBACK AreaDeTexto(HWND caixa, UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT resultado = CallWindowProcW(editOriginal, caixa, msg, wp, lp);
+    switch (msg) {
+        case WM_GETDLGCODE:
+            return resultado & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+        case WM_SETFOCUS:
+            if ((GetWindowLongPtrW(caixa, GWL_STYLE) & ES_READONLY) != 0) {
+                HideCaret(caixa);
+            }
+            break;
+        default:
+            break;
+    }
+    return resultado;
+}
+
+}  // namespace
+
+Caixa::Caixa(HWND caixa) : caixa_(caixa) {
+    const auto anterior = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AreaDeTexto)));
+    if (editOriginal == nullptr) {
+        editOriginal = anterior;
+    }
+}
+
 std::u16string Caixa::Text() const {
     return ParaU16(TextoDe(caixa_));
 }

@@ -12,9 +12,14 @@
 
 namespace morvantis::win32 {
 
+// A multi-line box. Windows' multi-line EDIT asks for every key, Tab and
+// Enter and Escape too, which keeps the focus there for good; this one
+// leaves those to the window, so Tab and Shift+Tab move on from it. A
+// read-only one shows no caret: nothing can be typed there, and the
+// window's mark shows the focus.
 class Caixa final : public toolkit::TextBox {
 public:
-    explicit Caixa(HWND caixa) : caixa_(caixa) {}
+    explicit Caixa(HWND caixa);
 
     [[nodiscard]] std::u16string Text() const override;
     void SetText(const std::u16string& texto) override;

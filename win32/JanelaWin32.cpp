@@ -1,8 +1,9 @@
 #include "JanelaWin32.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "Figuras.h"
 #include "Geometria.h"
@@ -16,9 +17,12 @@ namespace {
 using janelas::Controle;
 using janelas::Tipo;
 
-// No caption, no system menu: only the 3-pixel dialog frame.
+// No caption, no system menu: only the dialog frame, whose width the
+// window sets itself (WM_NCCALCSIZE).
 constexpr DWORD EstiloJanela = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD EstiloEstendido = WS_EX_CONTROLPARENT;
+// The focus to the control in wParam.
+constexpr UINT MensagemFocar = WM_APP + 1;
 
 // A picture's resource is named after its file (win32/recursos.rc); the
 // lookup ignores case.
@@ -27,9 +31,10 @@ std::wstring Recurso(janelas::Figura figura) {
     return {nome.begin(), nome.end()};
 }
 
-// A picture at the scale of the layout: its own pixels at 96 dpi; on a
-// screen of 2, 3... times that, each of its pixels a sharp square; at a
-// fractional scale (125 %, 150 %), smoothed, as Windows scales a picture.
+// A picture at the scale of the layout: its own pixels at 96 dpi, and at
+// any other scale each of its pixels a block of whole device pixels
+// (janelas::PixelDeOrigem), never smoothed. Windows' own stretching smooths
+// at 125 % and 150 % (HALFTONE) or, without it, drops rows unevenly.
 HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     const std::wstring nome = Recurso(figura);
     auto* original = !nome.empty()
@@ -40,23 +45,33 @@ HBITMAP Figura(HINSTANCE instancia, janelas::Figura figura, UINT dpi) {
     }
     BITMAP bm{};
     GetObjectW(original, sizeof bm, &bm);
-    const int largura = Escalar(bm.bmWidth, dpi);
-    const int altura = Escalar(bm.bmHeight, dpi);
+    const double escala = EscalaDe(dpi);
+    const int largura = janelas::EmPixels(bm.bmWidth, escala);
+    const int altura = janelas::EmPixels(bm.bmHeight, escala);
+    // Both as 32-bit rows from the top down.
+    BITMAPINFO formato{};
+    formato.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> origem(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
     HDC tela = GetDC(nullptr);
-    HDC de = CreateCompatibleDC(tela);
-    HDC para = CreateCompatibleDC(tela);
-    HBITMAP ampliada = CreateCompatibleBitmap(tela, largura, altura);
-    HGDIOBJ antigoDe = SelectObject(de, original);
-    HGDIOBJ antigoPara = SelectObject(para, ampliada);
-    SetStretchBltMode(para, dpi % USER_DEFAULT_SCREEN_DPI == 0 ? COLORONCOLOR : HALFTONE);
-    SetBrushOrgEx(para, 0, 0, nullptr);
-    StretchBlt(para, 0, 0, largura, altura, de, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-    SelectObject(de, antigoDe);
-    SelectObject(para, antigoPara);
-    DeleteDC(de);
-    DeleteDC(para);
+    GetDIBits(tela, original, 0, static_cast<UINT>(bm.bmHeight), origem.data(), &formato, DIB_RGB_COLORS);
+    formato.bmiHeader.biWidth = largura;
+    formato.bmiHeader.biHeight = -altura;
+    void* bits = nullptr;
+    HBITMAP ampliada = CreateDIBSection(tela, &formato, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, tela);
     DeleteObject(original);
+    if (ampliada == nullptr) {
+        return nullptr;
+    }
+    auto* destino = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < altura; ++y) {
+        const std::uint32_t* linha =
+            origem.data() +
+            static_cast<std::size_t>(janelas::PixelDeOrigem(y, altura, bm.bmHeight)) * bm.bmWidth;
+        for (int x = 0; x < largura; ++x) {
+            *destino++ = linha[janelas::PixelDeOrigem(x, largura, bm.bmWidth)];
+        }
+    }
     return ampliada;
 }
 
@@ -93,6 +108,7 @@ JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND d
     // other programs (the task switcher, a screen reader) with it.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    altoContraste_ = AltoContraste();
     for (std::size_t i = 0; i < descricao.controles.size(); ++i) {
         Criar(descricao.controles[i], IdDoControle(i));
     }
@@ -119,8 +135,11 @@ void JanelaWin32::Criar(const Controle& c, int id) {
     constexpr DWORD Visivel = WS_CHILD | WS_VISIBLE;
     switch (c.tipo) {
         case Tipo::Botao:
-            v.hwnd = Filho(hwnd_, L"BUTTON", c.texto,
-                           Visivel | WS_TABSTOP | BS_PUSHBUTTON | (c.habilitado ? 0 : WS_DISABLED), 0, id);
+            // BS_NOTIFY: the window hears when the button takes and loses the
+            // focus, and makes it the default push button meanwhile.
+            v.hwnd = Filho(
+                hwnd_, L"BUTTON", c.texto,
+                Visivel | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY | (c.habilitado ? 0 : WS_DISABLED), 0, id);
             botoes_.emplace(nome, std::make_unique<win32::Botao>(v.hwnd));
             break;
         case Tipo::Caixa:
@@ -198,10 +217,11 @@ void JanelaWin32::Dispor(UINT dpi) {
     }
     ReleaseDC(hwnd_, dc);
     fontes_.ManterSo(dpi);
-    RECT janela{0, 0, Escalar(descricao_.cliente.largura, dpi), Escalar(descricao_.cliente.altura, dpi)};
-    AdjustWindowRectExForDpi(&janela, EstiloJanela, FALSE, EstiloEstendido, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, janela.right - janela.left, janela.bottom - janela.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame is the window's own (WM_NCCALCSIZE), three rings at this DPI.
+    const int moldura = janelas::MolduraEmPixels(EscalaDe(dpi));
+    SetWindowPos(hwnd_, nullptr, 0, 0, Escalar(descricao_.cliente.largura, dpi) + 2 * moldura,
+                 Escalar(descricao_.cliente.altura, dpi) + 2 * moldura,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -266,9 +286,27 @@ void JanelaWin32::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void()> handler) {
+void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     janelas::Achar(caixas_, caixa);
     focos_[Achar(caixa)->id] = std::move(handler);
+}
+
+bool JanelaWin32::Habilitado(const janelas::Controle& c) const {
+    const Vivo* v = Achar(c.nome);
+    return v != nullptr && v->hwnd != nullptr && IsWindowEnabled(v->hwnd) != FALSE;
+}
+
+void JanelaWin32::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+    const Vivo* origem = Achar(de);
+    const janelas::Controle* vizinho =
+        origem != nullptr ? descricao_.Vizinho(*origem->descricao, sentido,
+                                               [this](const janelas::Controle& c) { return Habilitado(c); })
+                          : nullptr;
+    // From the queue: the dialog keys that brought the focus here would
+    // then take the default button from the one it moves on to.
+    if (vizinho != nullptr) {
+        PostMessageW(hwnd_, MensagemFocar, reinterpret_cast<WPARAM>(Achar(vizinho->nome)->hwnd), 0);
+    }
 }
 
 void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
@@ -277,10 +315,12 @@ void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> 
 
 void JanelaWin32::Mostrar() {
     Centrar();
+    // The focus shows from the start, not only once a key has been used.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    const janelas::Controle* primeiro = descricao_.PrimeiroFocavel(
-        [this](const janelas::Controle& c) { return IsWindowEnabled(Achar(c.nome)->hwnd) != FALSE; });
+    const janelas::Controle* primeiro =
+        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
     if (primeiro != nullptr) {
         SetFocus(Achar(primeiro->nome)->hwnd);
     }
@@ -343,7 +383,10 @@ LRESULT CALLBACK JanelaWin32::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
-    const COLORREF chao = Colorref(descricao_.fundo, COLOR_3DFACE);
+    using janelas::CorSistema;
+    using janelas::Uso;
+    const bool hc = altoContraste_;
+    const COLORREF chao = Colorref(descricao_.fundo, CorSistema::FaceBotao, Uso::Fundo, hc);
     const Vivo* v = Achar(controle);
     if (v == nullptr) {
         return reinterpret_cast<LRESULT>(pinceis_.De(chao));
@@ -353,18 +396,19 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
         case Tipo::Caixa: {
             // The same colours locked or not: a read-only EDIT asks with
             // WM_CTLCOLORSTATIC and would otherwise turn grey.
-            const COLORREF fundo = Colorref(c.corFundo, COLOR_WINDOW);
-            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            const COLORREF fundo = Colorref(c.corFundo, CorSistema::FundoJanela, Uso::Fundo, hc);
+            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
             SetBkColor(dc, fundo);
             return reinterpret_cast<LRESULT>(pinceis_.De(fundo));
         }
         case Tipo::Rotulo:
             // Transparent: the window's ground shows around the letters.
-            SetTextColor(dc, Colorref(c.corTexto, COLOR_WINDOWTEXT));
+            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(pinceis_.De(chao));
         case Tipo::Linha:
-            return reinterpret_cast<LRESULT>(pinceis_.De(Colorref(c.corTexto, COLOR_WINDOWTEXT)));
+            return reinterpret_cast<LRESULT>(
+                pinceis_.De(Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc)));
         case Tipo::Botao:
         case Tipo::Imagem:
         case Tipo::Temporizador:
@@ -374,22 +418,18 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
     return reinterpret_cast<LRESULT>(pinceis_.De(chao));
 }
 
-// The dialog frame in the classic shades, ring by ring: Windows and Wine
-// would draw it in the desktop's own greys. Its width is Windows' own for the
-// style at this DPI, each ring an equal share of it.
+// The dialog frame ring by ring, each janelas::AnelEmPixels wide at this DPI:
+// in the classic shades (Windows and Wine would draw it in the desktop's own
+// greys), or the high-contrast theme's.
 void JanelaWin32::PintarMoldura() {
     RECT fora{};
     GetWindowRect(hwnd_, &fora);
-    POINT cliente{};
-    ClientToScreen(hwnd_, &cliente);
-    const int largura = static_cast<int>(cliente.x - fora.left);
-    constexpr int Aneis = static_cast<int>(std::size(janelas::AneisMoldura));
+    const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
     RECT anel{0, 0, fora.right - fora.left, fora.bottom - fora.top};
     HDC dc = GetWindowDC(hwnd_);
-    for (int i = 0; i < Aneis; ++i) {
-        const int n = largura * (i + 1) / Aneis - largura * i / Aneis;
-        HBRUSH claro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].claro)));
-        HBRUSH escuro = pinceis_.De(Colorref(janelas::ValorClassico(janelas::AneisMoldura[i].escuro)));
+    for (const janelas::Anel& cores : janelas::AneisMoldura) {
+        HBRUSH claro = pinceis_.De(Colorref(cores.claro, altoContraste_));
+        HBRUSH escuro = pinceis_.De(Colorref(cores.escuro, altoContraste_));
         const RECT topo{anel.left, anel.top, anel.right, anel.top + n};
         const RECT esquerda{anel.left, anel.top, anel.left + n, anel.bottom};
         const RECT base{anel.left, anel.bottom - n, anel.right, anel.bottom};
@@ -403,8 +443,92 @@ void JanelaWin32::PintarMoldura() {
     ReleaseDC(hwnd_, dc);
 }
 
+RECT JanelaWin32::MarcaDe(HWND controle) const {
+    RECT r{};
+    GetWindowRect(controle, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    const int n = 2 * janelas::AnelEmPixels(EscalaDe(dpi_));
+    InflateRect(&r, n, n);
+    return r;
+}
+
+// janelas::CorMarcaFoco's ring around the control with the focus, on the
+// window's ground.
+void JanelaWin32::PintarMarcaDeFoco(HDC dc) {
+    HWND foco = GetFocus();
+    const Vivo* v = foco != nullptr ? Achar(foco) : nullptr;
+    if (v == nullptr || !v->descricao->TomaFoco()) {
+        return;
+    }
+    const RECT fora = MarcaDe(foco);
+    const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
+    HBRUSH cor = pinceis_.De(
+        Colorref(altoContraste_ ? janelas::NoAltoContraste(janelas::Uso::Texto) : janelas::CorMarcaFoco,
+                 altoContraste_));
+    const RECT lados[] = {{fora.left, fora.top, fora.right, fora.top + n},
+                          {fora.left, fora.bottom - n, fora.right, fora.bottom},
+                          {fora.left, fora.top, fora.left + n, fora.bottom},
+                          {fora.right - n, fora.top, fora.right, fora.bottom}};
+    for (const RECT& lado : lados) {
+        FillRect(dc, &lado, cor);
+    }
+}
+
+// A control's own notifications: clicks, and the focus coming and going.
+// The IDOK and IDCANCEL that the dialog keys send for Enter and Escape when
+// no button has the focus press nothing.
+LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
+    auto* controle = reinterpret_cast<HWND>(lp);
+    if (controle == nullptr) {
+        return 0;
+    }
+    switch (HIWORD(wp)) {
+        case BN_CLICKED:
+            if (const auto it = cliques_.find(LOWORD(wp)); it != cliques_.end()) {
+                const std::function<void()> handler = it->second;
+                handler();
+            }
+            break;
+        case BN_SETFOCUS:
+        case BN_KILLFOCUS: {
+            // The default push button follows the focus: Enter presses the
+            // button that has it, and no other.
+            SendMessageW(controle, BM_SETSTYLE, HIWORD(wp) == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                         TRUE);
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            break;
+        }
+        case EN_SETFOCUS: {
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            if (const auto it = focos_.find(LOWORD(wp)); it != focos_.end()) {
+                const std::function<void(janelas::Sentido)> handler = it->second;
+                handler(kit_.Sentido());
+            }
+            break;
+        }
+        case EN_KILLFOCUS: {
+            const RECT marca = MarcaDe(controle);
+            InvalidateRect(hwnd_, &marca, TRUE);
+            break;
+        }
+        default:
+            break;
+    }
+    return 0;
+}
+
 LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_NCCALCSIZE: {
+            // The client area inside the frame's three rings (wp TRUE: the
+            // first rectangle of NCCALCSIZE_PARAMS, which starts with it).
+            auto* area = reinterpret_cast<RECT*>(lp);
+            const int moldura = janelas::MolduraEmPixels(EscalaDe(dpi_));
+            InflateRect(area, -moldura, -moldura);
+            return 0;
+        }
         case WM_NCPAINT:
             PintarMoldura();
             return 0;
@@ -422,26 +546,41 @@ LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             RECT cliente{};
             GetClientRect(hwnd_, &cliente);
             FillRect(reinterpret_cast<HDC>(wp), &cliente,
-                     pinceis_.De(Colorref(descricao_.fundo, COLOR_3DFACE)));
+                     pinceis_.De(Colorref(descricao_.fundo, janelas::CorSistema::FaceBotao,
+                                          janelas::Uso::Fundo, altoContraste_)));
             return 1;
         }
-        case WM_COMMAND: {
-            // Only a control's own notification: the IDOK and IDCANCEL that
-            // the dialog keys send for Enter and Escape press nothing.
-            if (lp == 0) {
-                return 0;
-            }
-            const auto& handlers = HIWORD(wp) == BN_CLICKED ? cliques_ : focos_;
-            if (HIWORD(wp) != BN_CLICKED && HIWORD(wp) != EN_SETFOCUS) {
-                return 0;
-            }
-            const auto it = handlers.find(LOWORD(wp));
-            if (it != handlers.end()) {
-                const std::function<void()> handler = it->second;
-                handler();
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(hwnd_, &ps);
+            PintarMarcaDeFoco(dc);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        case WM_COMMAND:
+            return Comando(wp, lp);
+        case DM_GETDEFID: {
+            // The button with the focus, if one has it (see BN_SETFOCUS).
+            const Vivo* foco = Achar(GetFocus());
+            return foco != nullptr && foco->descricao->tipo == Tipo::Botao
+                       ? MAKELRESULT(foco->id, DC_HASDEFID)
+                       : 0;
+        }
+        case DM_SETDEFID:
+            return TRUE;
+        case MensagemFocar: {
+            auto* alvo = reinterpret_cast<HWND>(wp);
+            if (IsWindow(alvo) != FALSE && IsChild(hwnd_, alvo) != FALSE && IsWindowEnabled(alvo) != FALSE) {
+                SetFocus(alvo);
             }
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // A high-contrast theme turned on or off, or its colours changed.
+            altoContraste_ = AltoContraste();
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            break;
         case WM_TIMER:
             for (auto& [nome, temporizador] : temporizadores_) {
                 if (temporizador->Id() == wp) {

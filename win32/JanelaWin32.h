@@ -1,9 +1,10 @@
 #pragma once
 
 // A window description realised with the Windows API: a popup window with
-// the 3-pixel dialog frame and no caption, its client area exactly the
-// described size (scaled from 96 dpi), holding one real control for each
-// described one: BUTTON, EDIT, or STATIC for labels, pictures and lines.
+// the dialog frame's three rings (each janelas::AnelEmPixels wide at its
+// DPI) and no caption, its client area exactly the described size (scaled
+// from 96 dpi), holding one real control for each described one: BUTTON,
+// EDIT, or STATIC for labels, pictures and lines.
 // Each control's id is its place in the description (IdDoControle), so
 // tests and other processes find it with GetDlgItem.
 
@@ -51,8 +52,9 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
-    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override;
+    void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
+    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     void MostrarModal(std::function<void()> aoFechar) override;
@@ -69,8 +71,13 @@ private:
     };
 
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Comando(WPARAM wp, LPARAM lp);
     LRESULT Colorir(HDC dc, HWND controle);
     void PintarMoldura();
+    // The ring around a control that has the focus, in client coordinates.
+    [[nodiscard]] RECT MarcaDe(HWND controle) const;
+    void PintarMarcaDeFoco(HDC dc);
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
     void Criar(const janelas::Controle& c, int id);
     // Places every control, sizes and centres the window at `dpi`.
     void Dispor(UINT dpi);
@@ -82,11 +89,12 @@ private:
     const janelas::Janela& descricao_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    bool altoContraste_ = false;
     Pinceis pinceis_;
     Fontes fontes_;
     std::vector<Vivo> controles_;
     std::map<int, std::function<void()>> cliques_;
-    std::map<int, std::function<void()>> focos_;
+    std::map<int, std::function<void(janelas::Sentido)>> focos_;
     janelas::PorNome<win32::Caixa> caixas_;
     janelas::PorNome<win32::Botao> botoes_;
     janelas::PorNome<win32::Temporizador> temporizadores_;

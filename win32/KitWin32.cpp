@@ -97,14 +97,20 @@ int KitWin32::RodarAteOFim() {
     return resultado == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-// The dialog keys (Tab between controls, Space on a button) work in every
-// window; Enter and Escape press nothing (JanelaWin32 ignores IDOK and
-// IDCANCEL), and the question box takes them as characters.
-void KitWin32::Despachar(MSG& msg) const {
+// The dialog keys (Tab and Shift+Tab between controls, Space and Enter on
+// the button with the focus) work in every window; Enter elsewhere and
+// Escape press nothing (JanelaWin32 ignores IDOK and IDCANCEL), and the
+// question box takes them as characters.
+void KitWin32::Despachar(MSG& msg) {
     HWND raiz = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (raiz != nullptr && GetClassLongPtrW(raiz, GCW_ATOM) == classeJanela_ &&
-        IsDialogMessageW(raiz, &msg)) {
-        return;
+    if (raiz != nullptr && GetClassLongPtrW(raiz, GCW_ATOM) == classeJanela_) {
+        const bool shiftTab = msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0;
+        sentido_ = shiftTab ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
+        const BOOL tratada = IsDialogMessageW(raiz, &msg);
+        sentido_ = janelas::Sentido::Adiante;
+        if (tratada) {
+            return;
+        }
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -41,16 +41,20 @@ public:
     bool Rodar(const std::function<bool()>& continuar);
     // The program's own loop, until WM_QUIT; returns the exit status.
     int RodarAteOFim();
+    // Which way the focus is moving: Atras while the dialog keys handle
+    // Shift+Tab, Adiante otherwise.
+    [[nodiscard]] janelas::Sentido Sentido() const { return sentido_; }
 
 private:
     static LRESULT CALLBACK ProcedimentoOculta(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    void Despachar(MSG& msg) const;
+    void Despachar(MSG& msg);
 
     HINSTANCE instancia_;
     ATOM classeJanela_ = 0;
     HWND oculta_ = nullptr;
     std::deque<std::function<void()>> fila_;
     bool encerrado_ = false;
+    janelas::Sentido sentido_ = janelas::Sentido::Adiante;
 };
 
 }  // namespace morvantis::win32

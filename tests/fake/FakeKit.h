@@ -43,8 +43,20 @@ public:
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override {
         janelas::Achar(perguntas, caixa).box.DefinirFiltro(std::move(filtro));
     }
-    void AoReceberFoco(std::string_view caixa, std::function<void()> handler) override {
-        janelas::Achar(caixas, caixa).onFocus = std::move(handler);
+    void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override {
+        janelas::Achar(caixas, caixa).onFocus = [handler] { handler(janelas::Sentido::Adiante); };
+        focos[std::string(caixa)] = std::move(handler);
+    }
+    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override {
+        const janelas::Controle* vizinho =
+            descricao.Vizinho(*descricao.Achar(de), sentido, [this](const auto& c) {
+                return c.tipo != janelas::Tipo::Botao || janelas::Achar(botoes, c.nome).enabled;
+            });
+        if (vizinho != nullptr && vizinho->tipo == janelas::Tipo::Botao) {
+            Botao(vizinho->nome).SetFocus();
+        } else if (vizinho != nullptr) {
+            Caixa(vizinho->nome).SetFocus();
+        }
     }
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override {
         janelas::Achar(temporizadores, temporizador);
@@ -62,6 +74,14 @@ public:
             handler();
         }
     }
+    // Shift+Tab onto a box: the focus lands there, then its handler runs.
+    void ShiftTabPara(const std::string& caixa) {
+        foco.owner = caixa;
+        if (focos.count(caixa) != 0) {
+            auto handler = focos.at(caixa);
+            handler(janelas::Sentido::Atras);
+        }
+    }
     void Teclar(char32_t tecla) { Type(janelas::Achar(perguntas, "TxtPergunta").box, {&tecla, 1}); }
 
     const janelas::Janela& descricao;
@@ -73,6 +93,7 @@ public:
     janelas::PorNome<FakeButton> botoes;
     janelas::PorNome<FakeTimer> temporizadores;
     std::map<std::string, std::function<void()>> cliques;
+    std::map<std::string, std::function<void(janelas::Sentido)>> focos;
     std::function<void()> pulso;
     bool visivel = false;
     bool modal = false;

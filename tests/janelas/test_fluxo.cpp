@@ -101,6 +101,8 @@ TEST_F(Fluxo, TheTrickPlaysThroughTheMainWindowsControls) {
         EXPECT_EQ(principal.foco.owner, "CmdNova");
         principal.Caixa("TxtResposta").SetFocus();
         EXPECT_EQ(principal.foco.owner, "TxtPergunta") << "the answer box hands the focus back";
+        principal.ShiftTabPara("TxtResposta");
+        EXPECT_EQ(principal.foco.owner, "CmdSair") << "Shift+Tab passes over the answer box";
     });
 }
 

@@ -17,6 +17,20 @@ TEST(Centrado, HalfTheRoomRoundedTowardsTheTopLeft) {
     }
 }
 
+TEST(Escala, FrameRingsAreWholeDevicePixelsAndPicturesKeepEveryPixelWhole) {
+    for (const auto& [escala, anel] :
+         {std::pair{1.0, 1}, {1.25, 1}, {1.5, 2}, {1.75, 2}, {2.0, 2}, {3.0, 3}}) {
+        EXPECT_EQ(AnelEmPixels(escala), anel) << escala;
+    }
+    // 219 pixels at 1.5 are 329 device pixels, showing every pixel in order.
+    ASSERT_EQ(EmPixels(219, 1.5), 329);
+    for (int d = 1; d < 329; ++d) {
+        EXPECT_LE(PixelDeOrigem(d, 329, 219) - PixelDeOrigem(d - 1, 329, 219), 1) << d;
+    }
+    EXPECT_EQ(PixelDeOrigem(0, 329, 219), 0);
+    EXPECT_EQ(PixelDeOrigem(328, 329, 219), 218);
+}
+
 TEST(Compasso, LateTicksCatchUpFromTheStartNotFromTheLastTick) {
     Compasso compasso(10);
     compasso.Iniciar(1000.0);

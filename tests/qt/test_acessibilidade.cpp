@@ -12,7 +12,11 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <map>
+#include <optional>
 
+#include "Aparencia.h"
+#include "Geometria.h"
 #include "Programa.h"
 #include "QuatroJanelas.h"
 #include "WindowTest.h"
@@ -63,6 +67,60 @@ TEST(AccessibleNames, TheHelpTextIsNamedForWhatItSays) {
     auto* texto = ajuda->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     EXPECT_EQ(texto->accessibleName(), texto->toPlainText());
     EXPECT_FALSE(texto->accessibleName().isEmpty());
+}
+
+// Tab and Shift+Tab go round each window both ways (the answer box handing
+// Tab on, and passed over by Shift+Tab), and from the moment the window
+// opens the focused control alone has the white ring around it, on the
+// ground; the answer box never shows a caret.
+TEST_P(Acessibilidade, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
+    const std::map<std::string, QStringList> ordem{{"FrmEntrada", {"CmdEntrar", "CmdSair"}},
+                                                   {"FrmMain", {"TxtPergunta", "CmdPergunta", "CmdSair"}},
+                                                   {"FrmAjuda", {"Text1", "CmdOK"}},
+                                                   {"FrmSobre", {"CmdOK"}}};
+    const QStringList controles = ordem.at(GetParam());
+    JanelaPrincipal principal;
+    std::optional<JanelaDeTeste> avulsa;
+    QWidget* janela = &principal.window;
+    if (GetParam() != "FrmMain") {
+        janela = avulsa.emplace(QuatroJanelas::Descricao(GetParam())).get();
+    }
+    QApplication::setCursorFlashTime(0);  // a caret, if any, always drawn
+    janela->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(janela));
+    const QColor chao =
+        janela->findChild<QWidget*>(QStringLiteral("cliente"))->palette().color(QPalette::Window);
+    const auto verMarca = [&](const QString& focado) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), focado.toStdString());
+        const QImage foto = janela->grab().toImage();
+        const qreal escala = foto.devicePixelRatio();
+        const int anel = janelas::AnelEmPixels(escala);
+        for (const QString& nome : controles) {
+            const QWidget* w = janela->findChild<QWidget*>(nome);
+            const QPoint canto = w->mapTo(janela, QPoint(0, 0)) * escala;
+            const auto cor = [&](int x) {
+                return foto.pixelColor(canto + QPoint(x, w->height() * escala / 2)).name();
+            };
+            EXPECT_EQ(cor(-anel - 1), (nome == focado ? qt::Classica(janelas::CorMarcaFoco) : chao).name())
+                << nome.toStdString() << ", the ring";
+            EXPECT_EQ(cor(-1), chao.name()) << nome.toStdString() << ", between the ring and the control";
+        }
+        if (auto* resposta = janela->findChild<QTextEdit*>(QStringLiteral("TxtResposta"))) {
+            const QImage area = foto.copy(QRect(resposta->viewport()->mapTo(janela, QPoint(0, 0)) * escala,
+                                                resposta->viewport()->size() * escala));
+            QImage vazia(area.size(), area.format());
+            vazia.fill(resposta->palette().color(QPalette::Base));
+            EXPECT_TRUE(area == vazia) << "a caret in the answer box";
+        }
+    };
+    verMarca(controles[0]);
+    for (const auto& [tecla, passo] : {std::pair{Qt::NoModifier, 1}, {Qt::ShiftModifier, -1}}) {
+        for (qsizetype i = 1; i <= controles.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, tecla);
+            verMarca(controles[((passo * i) % controles.size() + controles.size()) % controles.size()]);
+        }
+    }
+    QApplication::setCursorFlashTime(1000);
 }
 
 // Focus, Tab and Space only, from the entry window to the end.

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "Aparencia.h"
+#include "Geometria.h"
 #include "QtToolkit.h"
 #include "QuatroJanelas.h"
 
@@ -140,14 +141,14 @@ TEST_P(Realizacao, EveryControlIsAWidgetOfItsKindAtItsPlaceWithItsText) {
 
 // The classic raised frame, ring by ring from the outside in: light above
 // and to the left, dark below and to the right, the dark lines owning the
-// top-right and bottom-left corners; then the window's own ground.
+// top-right and bottom-left corners; then the window's own ground. At any
+// scale each ring is the same whole number of device pixels, and each
+// picture's pixels are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
     using janelas::CorSistema;
     auto janela = janelas.Criar(GetParam());
     janela->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-    const QImage foto = janela->grab().toImage();
-    ASSERT_EQ(foto.size(), janela->size());
     const QColor chao = Cor(janela.descricao->fundo);
     const struct {
         QColor claro;
@@ -158,28 +159,53 @@ TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
         {qt::Classica(CorSistema::FaceBotao), qt::Classica(CorSistema::FaceBotao)},
         {chao, chao},
     };
-    const int direita = foto.width() - 1;
-    const int baixo = foto.height() - 1;
-    for (int i = 0; i < 4; ++i) {
-        const QColor& claro = aneis[i].claro;
-        const QColor& escuro = aneis[i].escuro;
-        const struct {
-            const char* onde;
-            QPoint ponto;
-            QColor cor;
-        } pontos[] = {
-            {"top-left corner", {i, i}, claro},
-            {"top-right corner", {direita - i, i}, escuro},
-            {"bottom-left corner", {i, baixo - i}, escuro},
-            {"bottom-right corner", {direita - i, baixo - i}, escuro},
-            {"top edge", {direita / 2, i}, claro},
-            {"left edge", {i, baixo / 2}, claro},
-            {"bottom edge", {direita / 2, baixo - i}, escuro},
-            {"right edge", {direita - i, baixo / 2}, escuro},
-        };
-        for (const auto& p : pontos) {
-            EXPECT_EQ(foto.pixelColor(p.ponto).name().toStdString(), p.cor.name().toStdString())
-                << "ring " << i << " from the outside, " << p.onde;
+    for (const auto& [escala, anel] : {std::pair{1.0, 1}, {1.5, 2}, {2.0, 2}}) {
+        SCOPED_TRACE(escala);
+        // Drawn as a screen of that scale draws it.
+        QImage foto(janela->size() * escala, QImage::Format_ARGB32);
+        foto.setDevicePixelRatio(escala);
+        janela->render(&foto);
+        const int direita = foto.width() - 1;
+        const int baixo = foto.height() - 1;
+        for (int d = 0; d < 4 * anel; ++d) {
+            const QColor& claro = aneis[d / anel].claro;
+            const QColor& escuro = aneis[d / anel].escuro;
+            const struct {
+                const char* onde;
+                QPoint ponto;
+                QColor cor;
+            } pontos[] = {
+                {"top-left corner", {d, d}, claro},
+                {"top-right corner", {direita - d, d}, escuro},
+                {"bottom-left corner", {d, baixo - d}, escuro},
+                {"bottom-right corner", {direita - d, baixo - d}, escuro},
+                {"top edge", {direita / 2, d}, claro},
+                {"left edge", {d, baixo / 2}, claro},
+                {"bottom edge", {direita / 2, baixo - d}, escuro},
+                {"right edge", {direita - d, baixo / 2}, escuro},
+            };
+            for (const auto& p : pontos) {
+                EXPECT_EQ(foto.pixelColor(p.ponto).name().toStdString(), p.cor.name().toStdString())
+                    << "device pixel " << d << " from the outside, " << p.onde;
+            }
+        }
+        for (const QLabel* figura : janela->findChildren<QLabel*>()) {
+            if (figura->pixmap().isNull()) {
+                continue;
+            }
+            const QImage origem = figura->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            const QPointF canto = QPointF(figura->mapTo(janela.get(), QPoint(0, 0))) * escala;
+            const QSize tamanho(janelas::EmPixels(origem.width(), escala),
+                                janelas::EmPixels(origem.height(), escala));
+            int erradas = 0;
+            for (int y = 0; y < tamanho.height(); ++y) {
+                for (int x = 0; x < tamanho.width(); ++x) {
+                    erradas += foto.pixel(qRound(canto.x()) + x, qRound(canto.y()) + y) !=
+                               origem.pixel(janelas::PixelDeOrigem(x, tamanho.width(), origem.width()),
+                                            janelas::PixelDeOrigem(y, tamanho.height(), origem.height()));
+                }
+            }
+            EXPECT_EQ(erradas, 0) << figura->objectName().toStdString() << " nearest neighbour";
         }
     }
 }

@@ -78,38 +78,109 @@ async function pixels(pagina, pontos) {
   }, png, pontos);
 }
 
-test("on a wide screen every control stands at its place in the window", async () => {
+// Device pixels of the window's pictures that are not the picture's own
+// pixel under them (nearest neighbour: each a block of `escala` a side).
+async function figurasBorradas(pagina, janela, escala) {
+  const png = await pagina.screenshot({ encoding: "base64" });
+  return pagina.$eval(`dialog${controle(janela)}`, async (d, png, e) => {
+    const tela = new Image();
+    tela.src = `data:image/png;base64,${png}`;
+    await tela.decode();
+    const ler = (imagem, w, h, x = 0, y = 0) => {
+      const c = Object.assign(document.createElement("canvas"), { width: w, height: h });
+      c.getContext("2d").drawImage(imagem, -x, -y);
+      return c.getContext("2d").getImageData(0, 0, w, h).data;
+    };
+    let borradas = 0;
+    for (const img of d.querySelectorAll("img")) {
+      const r = img.getBoundingClientRect();
+      const [w, h] = [img.naturalWidth, img.naturalHeight];
+      const visto = ler(tela, w * e, h * e, Math.round(r.left) * e, Math.round(r.top) * e);
+      const origem = ler(img, w, h);
+      for (let i = 0; i < w * e * h * e; ++i) {
+        const o = Math.floor(Math.floor(i / (w * e)) / e) * w + Math.floor((i % (w * e)) / e);
+        borradas += [0, 1, 2].some((k) => visto[4 * i + k] !== origem[4 * o + k]) ? 1 : 0;
+      }
+    }
+    return borradas;
+  }, png, escala);
+}
+
+// At device pixel ratios 2 and 3 too: each ring of the frame that many
+// device pixels, each pixel of a picture a whole block of them.
+for (const escala of [1, 2, 3]) {
+  test(`on a wide screen at ${escala}x every control stands at its place in the window`, async () => {
+    const { contexto, pagina } = await novaPagina({ width: 1024, height: 768, deviceScaleFactor: escala });
+    await cadaJanela(pagina, async (janela) => {
+      // The 3-ring frame: the 3-D light outside and white inside above and
+      // to the left, the dark edge outside and grey inside below and to the
+      // right, the dark edge owning the top-right and bottom-left corners.
+      const { l, t, r, b, cor } = await pagina.$eval(`dialog${controle(janela)}`, (d, e) => {
+        const q = d.getBoundingClientRect();
+        const raiz = getComputedStyle(document.documentElement);
+        const cor = Object.fromEntries(["--luz-3d", "--luz", "--sombra", "--sombra-escura", "--face"]
+          .map((v) => [v, raiz.getPropertyValue(v).trim()]));
+        const px = (v) => Math.round(v) * e;
+        return { l: px(q.left), t: px(q.top), r: px(q.right) - 1, b: px(q.bottom) - 1, cor };
+      }, escala);
+      const cantos = [];
+      for (let d = 0; d < escala; ++d) {
+        const [i, j, k] = [d, escala + d, 2 * escala + d];
+        cantos.push([[l + i, t + i], "--luz-3d"], [[l + j, t + j], "--luz"], [[l + k, t + k], "--face"],
+          [[r - i, t + i], "--sombra-escura"], [[l + i, b - i], "--sombra-escura"], [[r - i, b - i], "--sombra-escura"],
+          [[r - j, t + j], "--sombra"], [[l + j, b - j], "--sombra"], [[r - j, b - j], "--sombra"],
+          [[r - k, b - k], "--face"], [[r - k, t + j], "--luz"], [[l + j, b - k], "--luz"]);
+      }
+      assert.deepEqual(await pixels(pagina, cantos.map(([p]) => p)), cantos.map(([, v]) => cor[v]), `${janela} frame`);
+      assert.equal(await figurasBorradas(pagina, janela, escala), 0, `${janela} pictures`);
+      const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
+        const cliente = d.querySelector(".cliente").getBoundingClientRect();
+        return [...d.querySelectorAll(".controle")].flatMap((e) => {
+          const r = e.getBoundingClientRect();
+          const css = (p) => parseFloat(e.style.getPropertyValue(p));
+          const medidas = [["x", r.left - cliente.left, css("--x")], ["y", r.top - cliente.top, css("--y")]];
+          if (!e.matches(".ajusta, .imagem")) {
+            medidas.push(["largura", r.width, css("--l")], ["altura", r.height, css("--a")]);
+          }
+          return medidas.filter(([, visto, dado]) => Math.abs(visto - dado) > 0.5)
+            .map(([m, visto, dado]) => `${e.dataset.nome} ${m} ${visto} != ${dado}`);
+        });
+      });
+      assert.deepEqual(fora, [], janela);
+    });
+    await contexto.close();
+  });
+}
+
+// Tab and Shift+Tab go round each window both ways (the answer box handing
+// Tab on, and passed over by Shift+Tab), and the focused control alone has
+// the white ring around it, on the black ground.
+test("Tab and Shift+Tab go round every window both ways with the ring on the focus", async () => {
+  const ordem = { FrmEntrada: ["CmdEntrar", "CmdSair"], FrmMain: ["TxtPergunta", "CmdPergunta", "CmdSair"],
+    FrmAjuda: ["Text1", "CmdOK"], FrmSobre: ["CmdOK"] };
   const { contexto, pagina } = await novaPagina();
   await cadaJanela(pagina, async (janela) => {
-    // The 3-pixel frame: the 3-D light outside and white inside above and
-    // to the left, the dark edge outside and grey inside below and to the
-    // right, the dark edge owning the top-right and bottom-left corners.
-    const { l, t, r, b, cor } = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
-      const q = d.getBoundingClientRect();
-      const raiz = getComputedStyle(document.documentElement);
-      const cor = Object.fromEntries(["--luz-3d", "--luz", "--sombra", "--sombra-escura", "--face"]
-        .map((v) => [v, raiz.getPropertyValue(v).trim()]));
-      return { l: Math.round(q.left), t: Math.round(q.top), r: Math.round(q.right) - 1, b: Math.round(q.bottom) - 1, cor };
-    });
-    const cantos = [[[l, t], "--luz-3d"], [[l + 1, t + 1], "--luz"], [[l + 2, t + 2], "--face"],
-      [[r, t], "--sombra-escura"], [[l, b], "--sombra-escura"], [[r, b], "--sombra-escura"],
-      [[r - 1, t + 1], "--sombra"], [[l + 1, b - 1], "--sombra"], [[r - 1, b - 1], "--sombra"],
-      [[r - 2, b - 2], "--face"], [[r - 2, t + 1], "--luz"], [[l + 1, b - 2], "--luz"]];
-    assert.deepEqual(await pixels(pagina, cantos.map(([p]) => p)), cantos.map(([, v]) => cor[v]), `${janela} frame`);
-    const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
-      const cliente = d.querySelector(".cliente").getBoundingClientRect();
-      return [...d.querySelectorAll(".controle")].flatMap((e) => {
-        const r = e.getBoundingClientRect();
-        const css = (p) => parseFloat(e.style.getPropertyValue(p));
-        const medidas = [["x", r.left - cliente.left, css("--x")], ["y", r.top - cliente.top, css("--y")]];
-        if (!e.matches(".ajusta, .imagem")) {
-          medidas.push(["largura", r.width, css("--l")], ["altura", r.height, css("--a")]);
-        }
-        return medidas.filter(([, visto, dado]) => Math.abs(visto - dado) > 0.5)
-          .map(([m, visto, dado]) => `${e.dataset.nome} ${m} ${visto} != ${dado}`);
-      });
-    });
-    assert.deepEqual(fora, [], janela);
+    const nomes = ordem[janela];
+    const verMarca = async (focado) => {
+      const { ativo, marca, pontos } = await pagina.$eval(`dialog${controle(janela)}`, (d, nomes) => ({
+        ativo: document.activeElement.closest("[data-nome]").dataset.nome,
+        marca: getComputedStyle(document.documentElement).getPropertyValue("--marca-foco").trim(),
+        pontos: nomes.map((n) => d.querySelector(`[data-nome="${n}"]`).getBoundingClientRect())
+          .flatMap((r) => [-2, -1].map((x) => [Math.round(r.left) + x, Math.round(r.top + r.height / 2)])),
+      }), nomes);
+      assert.equal(ativo, focado, janela);
+      assert.deepEqual(await pixels(pagina, pontos), nomes.flatMap((n) => [n === focado ? marca : "rgb(0, 0, 0)", "rgb(0, 0, 0)"]),
+        `${janela}: the ring around ${focado} alone`);
+    };
+    await verMarca(nomes[0]);
+    for (const passo of [1, -1]) {
+      for (let i = 1; i <= nomes.length; ++i) {
+        if (passo < 0) await pagina.keyboard.down("Shift");
+        await pagina.keyboard.press("Tab");
+        if (passo < 0) await pagina.keyboard.up("Shift");
+        await verMarca(nomes[((passo * i) % nomes.length + nomes.length) % nomes.length]);
+      }
+    }
   });
   await contexto.close();
 });

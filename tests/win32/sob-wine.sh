@@ -33,7 +33,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x800x24 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# Wide enough for the main window at 200 % (1282 pixels), whose frame the
+# tests read off the screen.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1920x1200x24 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$tmp/display" ] && break

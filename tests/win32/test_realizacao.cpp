@@ -5,8 +5,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
+#include "Encerramento.h"
+#include "FrmMain.h"
 #include "Geometria.h"
 #include "JanelaWin32.h"
 #include "Janelas.h"
@@ -159,41 +167,142 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
 // The raised frame as painted on the screen, ring by ring from the outside:
 // the light shade on the top and left edges and the top-left corner, the
 // dark one on the bottom and right edges and the other three corners. An
-// outermost ring one pixel in on the bottom or right would show here.
+// outermost ring one pixel in on the bottom or right would show here. At
+// 144 and 192 dpi each ring is two device pixels, and each picture's pixels
+// are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
     HWND h = janela_->Hwnd();
-    MostrarPintada(*janela_);
-    RECT fora{};
-    GetWindowRect(h, &fora);
-    const int w = fora.right - fora.left;
-    const int a = fora.bottom - fora.top;
-    HDC dc = GetWindowDC(h);
-    for (int i = 0; i < janelas::MolduraPixels; ++i) {
-        const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].claro));
-        const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[i].escuro));
-        const struct {
-            const char* onde;
-            int x, y;
-            COLORREF cor;
-        } pontos[] = {
-            {"top", w / 2, i, claro},
-            {"left", i, a / 2, claro},
-            {"bottom", w / 2, a - 1 - i, escuro},
-            {"right", w - 1 - i, a / 2, escuro},
-            {"top-left", i, i, claro},
-            {"top-right", w - 1 - i, i, escuro},
-            {"bottom-left", i, a - 1 - i, escuro},
-            {"bottom-right", w - 1 - i, a - 1 - i, escuro},
-        };
-        for (const auto& p : pontos) {
-            EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "ring " << i << ", " << p.onde;
+    std::map<std::string_view, std::tuple<std::vector<COLORREF>, int, int>> originais;
+    for (const auto& [dpi, anel] : {std::pair{96U, 1}, {144U, 2}, {192U, 2}}) {
+        SCOPED_TRACE(dpi);
+        RECT sugerido{};
+        SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        MostrarPintada(*janela_);
+        RECT fora{};
+        GetWindowRect(h, &fora);
+        const int w = fora.right - fora.left;
+        const int a = fora.bottom - fora.top;
+        HDC dc = GetWindowDC(h);
+        for (int d = 0; d < janelas::MolduraPixels * anel; ++d) {
+            const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].claro));
+            const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].escuro));
+            const struct {
+                const char* onde;
+                int x, y;
+                COLORREF cor;
+            } pontos[] = {
+                {"top", w / 2, d, claro},
+                {"left", d, a / 2, claro},
+                {"bottom", w / 2, a - 1 - d, escuro},
+                {"right", w - 1 - d, a / 2, escuro},
+                {"top-left", d, d, claro},
+                {"top-right", w - 1 - d, d, escuro},
+                {"bottom-left", d, a - 1 - d, escuro},
+                {"bottom-right", w - 1 - d, a - 1 - d, escuro},
+            };
+            for (const auto& p : pontos) {
+                EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "device pixel " << d << ", " << p.onde;
+            }
+        }
+        // Inside the frame, the window's own ground.
+        const int moldura = janelas::MolduraPixels * anel;
+        EXPECT_EQ(GetPixel(dc, moldura, moldura), Esperada(GetParam()->fundo, COLOR_3DFACE));
+        // The pictures, against their own pixels at 96 dpi.
+        for (const janelas::Controle& c : GetParam()->controles) {
+            if (c.tipo != Tipo::Imagem) {
+                continue;
+            }
+            auto* bitmap = reinterpret_cast<HBITMAP>(
+                SendMessageW(janela_->HwndDe(c.nome), STM_GETIMAGE, IMAGE_BITMAP, 0));
+            BITMAP bm{};
+            GetObjectW(bitmap, sizeof bm, &bm);
+            BITMAPINFO formato{
+                {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+            std::vector<COLORREF> visto(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
+            GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), visto.data(), &formato, DIB_RGB_COLORS);
+            auto& [origem, largura, altura] = originais[c.nome];
+            if (dpi == 96) {
+                origem = visto, largura = bm.bmWidth, altura = bm.bmHeight;
+            }
+            EXPECT_EQ(bm.bmWidth, janelas::EmPixels(largura, dpi / 96.0)) << c.nome;
+            int erradas = 0;
+            for (int y = 0; y < bm.bmHeight; ++y) {
+                for (int x = 0; x < bm.bmWidth; ++x) {
+                    erradas += visto[y * bm.bmWidth + x] !=
+                               origem[janelas::PixelDeOrigem(y, bm.bmHeight, altura) * largura +
+                                      janelas::PixelDeOrigem(x, bm.bmWidth, largura)];
+                }
+            }
+            EXPECT_EQ(erradas, 0) << c.nome << " nearest neighbour";
+        }
+        ReleaseDC(h, dc);
+    }
+    janela_->Fechar();
+}
+
+// Tab and Shift+Tab go round each window both ways (the answer box handing
+// Tab on, and passed over by Shift+Tab; the help text no trap), the button
+// with the focus is the default one that Enter presses, and the focused
+// control alone has the white ring around it from the moment the window
+// opens.
+TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
+    const std::map<std::string_view, std::vector<std::string_view>> ordem{
+        {"FrmEntrada", {"CmdEntrar", "CmdSair"}},
+        {"FrmMain", {"TxtPergunta", "CmdPergunta", "CmdSair"}},
+        {"FrmAjuda", {"Text1", "CmdOK"}},
+        {"FrmSobre", {"CmdOK"}}};
+    const std::vector<std::string_view>& controles = ordem.at(GetParam()->nome);
+    GeradorPadrao gerador;
+    Module1 modulo(gerador);
+    Encerramento fim(kit_);
+    // The main window with its handlers, for the answer box's.
+    std::optional<FrmMain> principal;
+    auto* janela = janela_;
+    if (GetParam() == &janelas::Principal) {
+        janela = static_cast<win32::JanelaWin32*>(&principal.emplace(kit_, modulo, fim).Janela());
+    }
+    const auto tab = [this](bool shift) {
+        BYTE teclado[256] = {};
+        GetKeyboardState(teclado);
+        teclado[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(teclado);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, VK_TAB, 0xC0000001);
+        kit_.Rodar([] {
+            MSG m;
+            return PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
+        });
+        teclado[VK_SHIFT] = 0;
+        SetKeyboardState(teclado);
+    };
+    const auto verMarca = [&](std::string_view focado) {
+        EXPECT_EQ(GetFocus(), janela->HwndDe(focado)) << focado;
+        HDC dc = GetDC(janela->Hwnd());
+        for (const std::string_view nome : controles) {
+            HWND h = janela->HwndDe(nome);
+            const RECT r = NoCliente(janela->Hwnd(), h);
+            const int meio = (r.top + r.bottom) / 2;
+            EXPECT_EQ(GetPixel(dc, r.left - 2, meio), nome == focado
+                                                          ? Rgb(janelas::ValorClassico(janelas::CorMarcaFoco))
+                                                          : Esperada(GetParam()->fundo, 0))
+                << nome << ", the ring";
+            EXPECT_EQ(GetPixel(dc, r.left - 1, meio), Esperada(GetParam()->fundo, 0)) << nome;
+            if (nome.starts_with("Cmd")) {
+                EXPECT_EQ(Tem(h, BS_DEFPUSHBUTTON), nome == focado) << nome << ", the default button";
+            }
+        }
+        ReleaseDC(janela->Hwnd(), dc);
+    };
+    MostrarPintada(*janela);
+    verMarca(controles[0]);
+    const auto n = static_cast<int>(controles.size());
+    for (const int passo : {1, -1}) {
+        for (int i = 1; i <= n; ++i) {
+            tab(passo < 0);
+            verMarca(controles[((passo * i) % n + n) % n]);
         }
     }
-    // Inside the frame, the window's own ground.
-    EXPECT_EQ(GetPixel(dc, janelas::MolduraPixels, janelas::MolduraPixels),
-              Esperada(GetParam()->fundo, COLOR_3DFACE));
-    ReleaseDC(h, dc);
-    janela_->Fechar();
+    janela->Fechar();
 }
 
 // Each rule shows on the screen against the window's ground: the about
@@ -260,6 +369,44 @@ TEST_P(Realizacao, GroundLabelsBoxesAndLinesTakeTheirDescribedColours) {
     DeleteDC(dc);
     DeleteObject(bitmap);
     ReleaseDC(nullptr, tela);
+}
+
+// Under a high-contrast theme the windows take its colours whole: every
+// ground its window colour, every text and rule (the red and yellow ones
+// too) its window text, the frame its 3-D shades. High Contrast White's
+// window colours, a 3-D light of its own, and the program's stand-in for
+// SPI_GETHIGHCONTRAST, which Wine cannot turn on.
+TEST_P(Realizacao, UnderAHighContrastThemeEveryColourIsTheThemes) {
+    const INT indices[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_3DLIGHT};
+    const COLORREF tema[] = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 128, 0)};
+    COLORREF antes[3] = {};
+    std::transform(std::begin(indices), std::end(indices), antes, GetSysColor);
+    SetSysColors(3, indices, tema);
+    SetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", L"1");
+    HWND h = janela_->Hwnd();
+    SendMessageW(h, WM_SYSCOLORCHANGE, 0, 0);
+    MostrarPintada(*janela_);
+    HDC dc = GetDC(h);
+    EXPECT_EQ(GetPixel(dc, 0, 0), tema[0]);
+    for (const janelas::Controle& c : GetParam()->controles) {
+        const RECT r = c.tipo != Tipo::Temporizador ? NoCliente(h, janela_->HwndDe(c.nome)) : RECT{};
+        if (c.tipo == Tipo::Linha) {
+            EXPECT_EQ(GetPixel(dc, (r.left + r.right) / 2, r.top), tema[1]) << c.nome;
+        } else if (c.tipo == Tipo::Caixa || c.tipo == Tipo::Rotulo) {
+            const UINT pergunta = c.tipo == Tipo::Caixa && !c.travado ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+            SendMessageW(h, pergunta, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(janela_->HwndDe(c.nome)));
+            EXPECT_EQ(GetTextColor(dc), tema[1]) << c.nome;
+            EXPECT_TRUE(c.tipo == Tipo::Rotulo || GetBkColor(dc) == tema[0]) << c.nome;
+        }
+    }
+    ReleaseDC(h, dc);
+    HDC janela = GetWindowDC(h);
+    EXPECT_EQ(GetPixel(janela, 0, 0), tema[2]) << "the frame's outer ring";
+    ReleaseDC(h, janela);
+    janela_->Fechar();
+    SetSysColors(3, indices, antes);
+    SetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", nullptr);
 }
 
 // Moved to a denser screen (150 %, 200 %), the window lays itself out

@@ -252,10 +252,12 @@ INSTANTIATE_TEST_SUITE_P(ForaEDentroDaCaptura, Composicao, ::testing::Bool(),
 // Enter reaches the box as a character through the program's own loop,
 // where the dialog keys would otherwise turn it into IDOK; and Enter on a
 // focused button presses nothing either.
-TEST_F(CaixaDaPergunta, EnterReachesTheFilterAndPressesNoButton) {
-    int cliques = 0;
+// Enter in the box is the filter's; on a button it presses that button,
+// and only once the focus is there.
+TEST_F(CaixaDaPergunta, EnterReachesTheFilterAndPressesOnlyTheFocusedButton) {
+    std::vector<std::string> cliques;
     for (const char* botao : {"CmdPergunta", "CmdNova", "CmdSair"}) {
-        janela_->AoClicar(botao, [&cliques] { ++cliques; });
+        janela_->AoClicar(botao, [&cliques, botao] { cliques.emplace_back(botao); });
     }
     janela_->Mostrar();
     for (HWND alvo : {caixa_, janela_->HwndDe("CmdPergunta")}) {
@@ -268,7 +270,7 @@ TEST_F(CaixaDaPergunta, EnterReachesTheFilterAndPressesNoButton) {
         });
     }
     EXPECT_EQ(teclas_, std::vector<std::u16string>{u"\r"});
-    EXPECT_EQ(cliques, 0);
+    EXPECT_EQ(cliques, std::vector<std::string>{"CmdPergunta"});
     EXPECT_EQ(Texto(), u"");
     janela_->Fechar();
 }
