@@ -26,7 +26,7 @@ metainfo=$prefix/share/metainfo/$id.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo $metainfo"
 
 # A PNG's width and height are big-endian words at bytes 16 and 20.
-for size in 16 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     if [ ! -f "$icon" ]; then
         fail "no ${size}x${size} icon"
