@@ -5,6 +5,8 @@
 // keystroke in the bare window's line edit. The benchmark driver runs this on its Xvfb; it prints
 // one "name value" line per figure and run.
 
+#include "Janela.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
@@ -24,7 +26,6 @@
 #include "Encerramento.h"
 #include "FrmMain.h"
 #include "JanelaBase.h"
-#include "JanelaQt.h"
 #include "Module1.h"
 
 namespace {
@@ -190,10 +191,10 @@ int main(int argc, char* argv[]) {
     for (int corrida = 0; corrida < corridas; ++corrida) {
         morvantis::GeradorPadrao gerador;
         morvantis::Module1 modulo(gerador);
-        morvantis::qt::KitQt kit;
+        morvantis::qt::Kit kit;
         morvantis::Encerramento fim(kit);
         morvantis::FrmMain principal(kit, modulo, fim);
-        QWidget& janela = *morvantis::qt::JanelaQt::De(principal.Janela());
+        QWidget& janela = *morvantis::qt::Janela::De(principal.Janela());
         Mostrar(janela);
         const Controles c{Achar<QLineEdit>(janela, "TxtPergunta"), Achar<QTextEdit>(janela, "TxtResposta"),
                           Achar<QPushButton>(janela, "CmdPergunta"), Achar<QPushButton>(janela, "CmdNova")};

@@ -16,7 +16,7 @@ constexpr std::int16_t MinimoMascarados = std::numeric_limits<std::int16_t>::min
 
 }  // namespace
 
-Oraculo::Oraculo(toolkit::MainWindowControls controles, Module1& modulo) : c_(controles), modulo_(modulo) {}
+Oraculo::Oraculo(toolkit::ControlesPrincipal controles, Module1& modulo) : c_(controles), modulo_(modulo) {}
 
 void Oraculo::Form_Load() {
     modulo_.SemearPeloRelogio();
@@ -28,7 +28,7 @@ void Oraculo::TxtPergunta_KeyPress(toolkit::Tecla& KeyAscii) {
     }
     // The box is read on every keystroke: whether it is blank decides the
     // trigger, whatever mode the filter is in.
-    if (KeyAscii == Gatilho && texto::SemEspacosNasPontas(c_.TxtPergunta.Text()).empty()) {
+    if (KeyAscii == Gatilho && texto::SemEspacosNasPontas(c_.TxtPergunta.Texto()).empty()) {
         KeyAscii.clear();
         if (!estado_.SecretoUsado) {
             estado_.ModoSecreto = true;
@@ -77,7 +77,7 @@ void Oraculo::TxtPergunta_Apagar(toolkit::Alcance alcance, std::size_t caractere
 // once the answer outgrew the phrase, each erased character still takes one
 // visible letter off.
 void Oraculo::Apagar(std::size_t n) {
-    const std::u16string caixa = c_.TxtPergunta.Text();
+    const std::u16string caixa = c_.TxtPergunta.Texto();
     if (caixa.empty() || n == 0) {
         return;
     }
@@ -93,14 +93,14 @@ void Oraculo::Apagar(std::size_t n) {
     estado_.TamResposta = texto::Contagem16(iniciosResposta_.size());
     estado_.TamPergunta = texto::Contagem16(letras.size());
     const std::u16string encurtada = caixa.substr(0, n < letras.size() ? letras[letras.size() - n] : 0);
-    c_.TxtPergunta.SetText(encurtada);
+    c_.TxtPergunta.DefinirTexto(encurtada);
     const std::size_t ficam = iniciosResposta_.size() - std::min(n, iniciosResposta_.size());
     if (ficam < iniciosResposta_.size()) {
         estado_.Resposta.resize(iniciosResposta_[ficam]);
         iniciosResposta_.resize(ficam);
     }
     antesDaCaptura_ = std::min(antesDaCaptura_, ficam);
-    c_.TxtPergunta.SetCaret(encurtada.size());
+    c_.TxtPergunta.DefinirCursor(encurtada.size());
 }
 
 void Oraculo::Capturar(const toolkit::Tecla& tecla) {
@@ -119,28 +119,28 @@ void Oraculo::Capturar(const toolkit::Tecla& tecla) {
         estado_.Resposta += tecla;
     }
     const std::u16string mostrada = texto::Primeiros(estado_.Invocacao, estado_.Mascarados);
-    c_.TxtPergunta.SetText(mostrada);
-    c_.TxtPergunta.SetCaret(mostrada.size());
+    c_.TxtPergunta.DefinirTexto(mostrada);
+    c_.TxtPergunta.DefinirCursor(mostrada.size());
 }
 
 void Oraculo::CmdPergunta_Click() {
-    const std::u16string pergunta = c_.TxtPergunta.Text();
+    const std::u16string pergunta = c_.TxtPergunta.Texto();
     if (pergunta == PalavraAjuda) {
-        c_.Janelas.ShowAjudaModal();
+        c_.Janelas.MostrarAjudaModal();
         return;
     }
     if (pergunta == PalavraSobre) {
-        c_.Janelas.ShowSobreModal();
+        c_.Janelas.MostrarSobreModal();
         return;
     }
-    c_.Timer.SetEnabled(true);
-    c_.TxtPergunta.SetLocked(true);
-    c_.CmdPergunta.SetEnabled(false);
-    c_.CmdNova.SetEnabled(false);
-    c_.CmdSair.SetEnabled(false);
+    c_.Timer.Habilitar(true);
+    c_.TxtPergunta.Travar(true);
+    c_.CmdPergunta.Habilitar(false);
+    c_.CmdNova.Habilitar(false);
+    c_.CmdSair.Habilitar(false);
     estado_.SecretoUsado = false;
     // No trimming here: a question of spaces alone is still a question.
-    if (c_.TxtPergunta.Text().empty()) {
+    if (c_.TxtPergunta.Texto().empty()) {
         NovaResposta(PerguntaVazia);
     } else if (estado_.Resposta.empty()) {
         estado_.Desaforo = modulo_.SortearDesaforo();
@@ -157,25 +157,26 @@ void Oraculo::Timer_Timer() {
     // shown in part.
     const auto mostrados = static_cast<std::size_t>(estado_.Contador);
     const bool tudo = mostrados >= iniciosResposta_.size();
-    c_.TxtResposta.SetText(tudo ? estado_.Resposta : estado_.Resposta.substr(0, iniciosResposta_[mostrados]));
+    c_.TxtResposta.DefinirTexto(tudo ? estado_.Resposta
+                                     : estado_.Resposta.substr(0, iniciosResposta_[mostrados]));
     if (tudo) {
-        c_.Timer.SetEnabled(false);
-        c_.CmdNova.SetEnabled(true);
-        c_.CmdSair.SetEnabled(true);
-        c_.CmdNova.SetFocus();
+        c_.Timer.Habilitar(false);
+        c_.CmdNova.Habilitar(true);
+        c_.CmdSair.Habilitar(true);
+        c_.CmdNova.Focar();
     }
 }
 
 void Oraculo::CmdNova_Click() {
-    c_.CmdNova.SetEnabled(false);
-    c_.CmdPergunta.SetEnabled(true);
-    c_.TxtPergunta.SetLocked(false);
-    c_.TxtPergunta.SetFocus();
-    c_.TxtResposta.SetText({});
+    c_.CmdNova.Habilitar(false);
+    c_.CmdPergunta.Habilitar(true);
+    c_.TxtPergunta.Travar(false);
+    c_.TxtPergunta.Focar();
+    c_.TxtResposta.DefinirTexto({});
     estado_.Resposta.clear();
     iniciosResposta_.clear();
     antesDaCaptura_ = 0;
-    c_.TxtPergunta.SetText({});
+    c_.TxtPergunta.DefinirTexto({});
     estado_.Mascarados = 0;
     estado_.TamResposta = 0;
     estado_.TamPergunta = 0;
@@ -190,11 +191,11 @@ void Oraculo::NovaResposta(std::u16string_view resposta) {
 }
 
 void Oraculo::CmdSair_Click() {
-    c_.App.EndNow();
+    c_.Programa.EncerrarJa();
 }
 
 void Oraculo::TxtResposta_GotFocus() {
-    c_.TxtPergunta.SetFocus();
+    c_.TxtPergunta.Focar();
 }
 
 }  // namespace morvantis

@@ -49,7 +49,7 @@ public:
     static constexpr std::u16string_view PalavraAjuda = u"<ajuda>";
     static constexpr std::u16string_view PalavraSobre = u"<sobre>";
 
-    Oraculo(toolkit::MainWindowControls controles, Module1& modulo);
+    Oraculo(toolkit::ControlesPrincipal controles, Module1& modulo);
     Oraculo(const Oraculo&) = delete;
     Oraculo& operator=(const Oraculo&) = delete;
 
@@ -85,7 +85,7 @@ private:
     // How many characters of Resposta were there before this capture.
     std::size_t antesDaCaptura_ = 0;
 
-    toolkit::MainWindowControls c_;
+    toolkit::ControlesPrincipal c_;
     Module1& modulo_;
     EstadoJogo estado_;
 };

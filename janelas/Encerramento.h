@@ -8,11 +8,11 @@
 
 namespace morvantis {
 
-class Encerramento final : public toolkit::Application {
+class Encerramento final : public toolkit::Aplicacao {
 public:
     explicit Encerramento(janelas::Kit& kit) : kit_(kit) {}
 
-    void EndNow() override {
+    void EncerrarJa() override {
         if (encerrado_) {
             return;
         }

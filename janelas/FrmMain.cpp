@@ -6,8 +6,8 @@ namespace morvantis {
 
 namespace {
 
-toolkit::MainWindowControls Controles(janelas::JanelaViva& janela, toolkit::Dialogs& dialogos,
-                                      toolkit::Application& app) {
+toolkit::ControlesPrincipal Controles(janelas::JanelaViva& janela, toolkit::Dialogos& dialogos,
+                                      toolkit::Aplicacao& app) {
     return {janela.Caixa("TxtPergunta"),
             janela.Caixa("TxtResposta"),
             janela.Botao("CmdPergunta"),
@@ -64,7 +64,7 @@ FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
     });
     janela_->AoPulsar("Timer", [this] {
         if (fim_.Encerrado()) {
-            janela_->Temporizador("Timer").SetEnabled(false);
+            janela_->Temporizador("Timer").Habilitar(false);
             return;
         }
         oraculo_.Timer_Timer();
@@ -74,11 +74,11 @@ FrmMain::FrmMain(janelas::Kit& kit, Module1& modulo, Encerramento& fim)
 
 FrmMain::~FrmMain() = default;
 
-void FrmMain::ShowAjudaModal() {
+void FrmMain::MostrarAjudaModal() {
     AbrirDialogo(janelas::Ajuda, true);
 }
 
-void FrmMain::ShowSobreModal() {
+void FrmMain::MostrarSobreModal() {
     AbrirDialogo(janelas::Sobre, false);
 }
 
@@ -90,13 +90,13 @@ void FrmMain::AbrirDialogo(const janelas::Janela& descricao, bool limparAntesDeF
         if (fim_.Encerrado() || !dialogo_) {
             return;
         }
-        toolkit::TextBox& pergunta = janela_->Caixa("TxtPergunta");
+        toolkit::Caixa& pergunta = janela_->Caixa("TxtPergunta");
         if (limparAntesDeFechar) {
-            pergunta.SetText({});
+            pergunta.DefinirTexto({});
         }
         dialogo_->Fechar();
         if (!limparAntesDeFechar) {
-            pergunta.SetText({});
+            pergunta.DefinirTexto({});
         }
         fechados_.push_back(std::move(dialogo_));
         kit_.Depois(vida_.Enquanto([this] { fechados_.clear(); }));

@@ -15,7 +15,7 @@
 
 namespace morvantis {
 
-class FrmMain final : private toolkit::Dialogs {
+class FrmMain final : private toolkit::Dialogos {
 public:
     // Builds the window and its controls, then runs Form_Load, which seeds
     // the program's generator; nothing is shown yet.
@@ -30,8 +30,8 @@ public:
     [[nodiscard]] janelas::JanelaViva* Dialogo() const { return dialogo_.get(); }
 
 private:
-    void ShowAjudaModal() override;
-    void ShowSobreModal() override;
+    void MostrarAjudaModal() override;
+    void MostrarSobreModal() override;
     void AbrirDialogo(const janelas::Janela& descricao, bool limparAntesDeFechar);
 
     janelas::Kit& kit_;

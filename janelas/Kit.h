@@ -26,9 +26,9 @@ class JanelaViva {
 public:
     virtual ~JanelaViva() = default;
 
-    [[nodiscard]] virtual toolkit::TextBox& Caixa(std::string_view nome) = 0;
-    [[nodiscard]] virtual toolkit::Button& Botao(std::string_view nome) = 0;
-    [[nodiscard]] virtual toolkit::Timer& Temporizador(std::string_view nome) = 0;
+    [[nodiscard]] virtual toolkit::Caixa& Caixa(std::string_view nome) = 0;
+    [[nodiscard]] virtual toolkit::Botao& Botao(std::string_view nome) = 0;
+    [[nodiscard]] virtual toolkit::Temporizador& Temporizador(std::string_view nome) = 0;
 
     // Events. Each handler runs on the one user-interface thread, one at a
     // time, through the same queue as every other event.

@@ -321,23 +321,23 @@ void ModeloPergunta::Trocar(std::size_t inicio, std::size_t fim, std::u16string_
     ancora_ = cursor_ = inicio + unidades.size();
 }
 
-void ModeloPergunta::SetText(const std::u16string& texto) {
+void ModeloPergunta::DefinirTexto(const std::u16string& texto) {
     Lote lote(*this);
     texto_ = texto;
     ancora_ = cursor_ = texto_.size();
 }
 
-void ModeloPergunta::SetCaret(std::size_t posicao) {
+void ModeloPergunta::DefinirCursor(std::size_t posicao) {
     Lote lote(*this);
     ancora_ = cursor_ = grafemas::Fronteira(texto_, posicao, false);
 }
 
-void ModeloPergunta::SetLocked(bool travada) {
+void ModeloPergunta::Travar(bool travada) {
     Lote lote(*this);
     travada_ = travada;
 }
 
-void ModeloPergunta::SetFocus() {
+void ModeloPergunta::Focar() {
     if (vista_ != nullptr) {
         vista_->Focar();
     }

@@ -48,7 +48,7 @@ struct Faixa {
     bool operator==(const Faixa&) const = default;
 };
 
-class ModeloPergunta final : public toolkit::TextBox {
+class ModeloPergunta final : public toolkit::Caixa {
 public:
     // The native control, which shows what the box holds.
     class Vista {
@@ -71,7 +71,7 @@ public:
     void DefinirFiltro(Filtro filtro);
 
     // What the native control shows.
-    [[nodiscard]] const std::u16string& Texto() const { return texto_; }
+    [[nodiscard]] std::u16string Texto() const override { return texto_; }
     // The selection runs from the anchor to the caret, either way round.
     [[nodiscard]] std::size_t Ancora() const { return ancora_; }
     [[nodiscard]] std::size_t Cursor() const { return cursor_; }
@@ -138,11 +138,10 @@ public:
                                       std::optional<std::size_t> cursor) const;
 
     // The game's operations on the box.
-    [[nodiscard]] std::u16string Text() const override { return texto_; }
-    void SetText(const std::u16string& texto) override;
-    void SetCaret(std::size_t posicao) override;
-    void SetLocked(bool travada) override;
-    void SetFocus() override;
+    void DefinirTexto(const std::u16string& texto) override;
+    void DefinirCursor(std::size_t posicao) override;
+    void Travar(bool travada) override;
+    void Focar() override;
 
 private:
     // Holds the view back until the outermost edit is over.

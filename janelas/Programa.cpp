@@ -11,7 +11,7 @@ Programa::~Programa() = default;
 void Programa::Iniciar() {
     entrada_ = kit_.Criar(janelas::Entrada, nullptr);
     entrada_->AoClicar("CmdEntrar", [this] { CmdEntrar_Click(); });
-    entrada_->AoClicar("CmdSair", [this] { fim_.EndNow(); });
+    entrada_->AoClicar("CmdSair", [this] { fim_.EncerrarJa(); });
     entrada_->Mostrar();
 }
 
@@ -35,7 +35,7 @@ void Programa::MostrarPrincipal() {
     principal_ = std::make_unique<FrmMain>(kit_, modulo_, fim_);
     // Only "Sair" closes the main window; should anything else close it, no
     // window is left and the program ends all the same.
-    principal_->Janela().MostrarModal([this] { fim_.EndNow(); });
+    principal_->Janela().MostrarModal([this] { fim_.EncerrarJa(); });
 }
 
 }  // namespace morvantis

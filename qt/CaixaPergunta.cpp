@@ -11,10 +11,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "Controles.h"
 #include "Janelas.h"
-#include "QtToolkit.h"
 
-namespace morvantis {
+namespace morvantis::qt {
 
 namespace {
 
@@ -221,4 +221,4 @@ void CaixaPergunta::ParaAreaDeTransferencia(std::u16string_view texto) {
     QGuiApplication::clipboard()->setText(ParaQString(texto));
 }
 
-}  // namespace morvantis
+}  // namespace morvantis::qt

@@ -12,7 +12,7 @@
 
 #include "ModeloPergunta.h"
 
-namespace morvantis {
+namespace morvantis::qt {
 
 class CaixaPergunta final : public QLineEdit, private janelas::ModeloPergunta::Vista {
     Q_OBJECT
@@ -48,4 +48,4 @@ private:
     bool espelhando_ = false;
 };
 
-}  // namespace morvantis
+}  // namespace morvantis::qt

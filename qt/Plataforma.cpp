@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace morvantis {
+namespace morvantis::qt {
 namespace {
 
 bool Definida(const char* valor) {
@@ -34,4 +34,4 @@ void EscolherPlataforma() {
 #endif
 }
 
-}  // namespace morvantis
+}  // namespace morvantis::qt

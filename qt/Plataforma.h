@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace morvantis {
+namespace morvantis::qt {
 
 // The value for QT_QPA_PLATFORM given the environment's QT_QPA_PLATFORM,
 // DISPLAY and WAYLAND_DISPLAY (null when unset), or "" to leave Qt's own
@@ -19,4 +19,4 @@ std::string PlataformaPreferida(const char* qtQpaPlatform, const char* display, 
 // before the QApplication is made: that is when Qt reads it.
 void EscolherPlataforma();
 
-}  // namespace morvantis
+}  // namespace morvantis::qt

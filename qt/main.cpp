@@ -1,12 +1,12 @@
 #include <QApplication>
 
 #include "Aparencia.h"
-#include "JanelaQt.h"
+#include "Janela.h"
 #include "Plataforma.h"
 #include "Programa.h"
 
 int main(int argc, char* argv[]) {
-    morvantis::EscolherPlataforma();
+    morvantis::qt::EscolherPlataforma();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(MORVANTIS_PRODUTO));
     QApplication::setApplicationVersion(QStringLiteral(MORVANTIS_VERSAO));
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     morvantis::qt::AplicarAoPrograma(app);
 
     morvantis::GeradorPadrao gerador;
-    morvantis::qt::KitQt kit;
+    morvantis::qt::Kit kit;
     morvantis::Programa programa(kit, gerador);
     programa.Iniciar();
     return QApplication::exec();

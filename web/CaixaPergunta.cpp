@@ -47,7 +47,7 @@ CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, std::size_t max
         Refazer();
     });
     modelo_.Ligar(this);
-    modelo_.SetText(TextoDe(entrada_["value"]));
+    modelo_.DefinirTexto(TextoDe(entrada_["value"]));
 }
 
 // Enter brings no `beforeinput` in a one-line input; on Android it comes as

@@ -5,7 +5,7 @@
 #include <emscripten/val.h>
 
 #include "Atualizacao.h"
-#include "JanelaWeb.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "Programa.h"
 
@@ -13,7 +13,7 @@ int main() {
     using emscripten::val;
     // Live as long as the page: the runtime does not exit when main returns.
     static morvantis::GeradorPadrao gerador;
-    static morvantis::web::KitWeb kit;
+    static morvantis::web::Kit kit;
     static morvantis::Programa programa(kit, gerador);
     programa.Iniciar();
 

@@ -37,7 +37,7 @@ CaixaPergunta::CaixaPergunta(HWND caixa, std::size_t maximo) : caixa_(caixa), mo
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedimento)));
     modelo_.Ligar(this);
-    modelo_.SetText(ParaU16(TextoDe(caixa_)));
+    modelo_.DefinirTexto(ParaU16(TextoDe(caixa_)));
 }
 
 CaixaPergunta::~CaixaPergunta() {

@@ -36,30 +36,30 @@ Caixa::Caixa(HWND caixa) : caixa_(caixa) {
     }
 }
 
-std::u16string Caixa::Text() const {
+std::u16string Caixa::Texto() const {
     return ParaU16(TextoDe(caixa_));
 }
 
-void Caixa::SetText(const std::u16string& texto) {
+void Caixa::DefinirTexto(const std::u16string& texto) {
     SetWindowTextW(caixa_, ParaWide(texto).c_str());
 }
 
-void Caixa::SetCaret(std::size_t posicao) {
+void Caixa::DefinirCursor(std::size_t posicao) {
     const auto tamanho = static_cast<std::size_t>(GetWindowTextLengthW(caixa_));
     const WPARAM ponto = posicao < tamanho ? posicao : tamanho;
     SendMessageW(caixa_, EM_SETSEL, ponto, static_cast<LPARAM>(ponto));
     SendMessageW(caixa_, EM_SCROLLCARET, 0, 0);
 }
 
-void Caixa::SetLocked(bool travada) {
+void Caixa::Travar(bool travada) {
     SendMessageW(caixa_, EM_SETREADONLY, travada ? TRUE : FALSE, 0);
 }
 
-void Caixa::SetFocus() {
+void Caixa::Focar() {
     ::SetFocus(caixa_);
 }
 
-void Botao::SetEnabled(bool habilitado) {
+void Botao::Habilitar(bool habilitado) {
     const bool tinhaFoco = GetFocus() == botao_;
     EnableWindow(botao_, habilitado ? TRUE : FALSE);
     // A disabled button takes no keys: the focus moves on, as the dialog
@@ -69,7 +69,7 @@ void Botao::SetEnabled(bool habilitado) {
     }
 }
 
-void Botao::SetFocus() {
+void Botao::Focar() {
     ::SetFocus(botao_);
 }
 
@@ -97,13 +97,13 @@ Temporizador::Temporizador(HWND janela, UINT_PTR id, int intervaloMs)
 }
 
 Temporizador::~Temporizador() {
-    SetEnabled(false);
+    Habilitar(false);
     if (winmm_ != nullptr) {
         FreeLibrary(winmm_);
     }
 }
 
-void Temporizador::SetEnabled(bool ligado) {
+void Temporizador::Habilitar(bool ligado) {
     if (ligado == compasso_.Ligado()) {
         return;
     }

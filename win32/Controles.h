@@ -17,26 +17,26 @@ namespace morvantis::win32 {
 // leaves those to the window, so Tab and Shift+Tab move on from it. A
 // read-only one shows no caret: nothing can be typed there, and the
 // window's mark shows the focus.
-class Caixa final : public toolkit::TextBox {
+class Caixa final : public toolkit::Caixa {
 public:
     explicit Caixa(HWND caixa);
 
-    [[nodiscard]] std::u16string Text() const override;
-    void SetText(const std::u16string& texto) override;
-    void SetCaret(std::size_t posicao) override;
-    void SetLocked(bool travada) override;
-    void SetFocus() override;
+    [[nodiscard]] std::u16string Texto() const override;
+    void DefinirTexto(const std::u16string& texto) override;
+    void DefinirCursor(std::size_t posicao) override;
+    void Travar(bool travada) override;
+    void Focar() override;
 
 private:
     HWND caixa_;
 };
 
-class Botao final : public toolkit::Button {
+class Botao final : public toolkit::Botao {
 public:
     explicit Botao(HWND botao) : botao_(botao) {}
 
-    void SetEnabled(bool habilitado) override;
-    void SetFocus() override;
+    void Habilitar(bool habilitado) override;
+    void Focar() override;
 
 private:
     HWND botao_;
@@ -54,14 +54,14 @@ private:
 // asks for the clock, is loaded with the timer's window, not imported:
 // loading it (and the COM libraries it needs) delayed the entry window,
 // and loading it at the first tick would delay the first character.
-class Temporizador final : public toolkit::Timer {
+class Temporizador final : public toolkit::Temporizador {
 public:
     Temporizador(HWND janela, UINT_PTR id, int intervaloMs);
     ~Temporizador() override;
     Temporizador(const Temporizador&) = delete;
     Temporizador& operator=(const Temporizador&) = delete;
 
-    void SetEnabled(bool ligado) override;
+    void Habilitar(bool ligado) override;
     void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
     [[nodiscard]] UINT_PTR Id() const { return id_; }
     // The window's WM_TIMER for this timer.

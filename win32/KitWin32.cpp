@@ -1,6 +1,6 @@
 #include "KitWin32.h"
 
-#include "JanelaWin32.h"
+#include "Janela.h"
 
 namespace morvantis::win32 {
 
@@ -34,27 +34,25 @@ ATOM Registrar(HINSTANCE instancia, const wchar_t* nome, WNDPROC procedimento, b
 
 }  // namespace
 
-KitWin32::KitWin32(HINSTANCE instancia) : instancia_(instancia) {
-    classeJanela_ = Registrar(instancia, JanelaWin32::Classe, &JanelaWin32::Procedimento, true);
+Kit::Kit(HINSTANCE instancia) : instancia_(instancia) {
+    classeJanela_ = Registrar(instancia, Janela::Classe, &Janela::Procedimento, true);
     Registrar(instancia, ClasseOculta, &ProcedimentoOculta, false);
     oculta_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClasseOculta, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               instancia, this);
 }
 
-KitWin32::~KitWin32() {
+Kit::~Kit() {
     // Not the end of the program any more: nothing to end.
     SetWindowLongPtrW(oculta_, GWLP_USERDATA, 0);
     DestroyWindow(oculta_);
 }
 
-std::unique_ptr<janelas::JanelaViva> KitWin32::Criar(const janelas::Janela& descricao,
-                                                     janelas::JanelaViva* dono) {
-    auto* janelaDono = dynamic_cast<JanelaWin32*>(dono);
-    return std::make_unique<JanelaWin32>(*this, descricao,
-                                         janelaDono != nullptr ? janelaDono->Hwnd() : oculta_);
+std::unique_ptr<janelas::JanelaViva> Kit::Criar(const janelas::Janela& descricao, janelas::JanelaViva* dono) {
+    auto* janelaDono = dynamic_cast<Janela*>(dono);
+    return std::make_unique<Janela>(*this, descricao, janelaDono != nullptr ? janelaDono->Hwnd() : oculta_);
 }
 
-void KitWin32::Depois(std::function<void()> acao) {
+void Kit::Depois(std::function<void()> acao) {
     if (encerrado_) {
         return;
     }
@@ -62,7 +60,7 @@ void KitWin32::Depois(std::function<void()> acao) {
     PostMessageW(oculta_, MensagemDepois, 0, 0);
 }
 
-void KitWin32::EncerrarJa() {
+void Kit::EncerrarJa() {
     encerrado_ = true;
     fila_.clear();
     EnumThreadWindows(
@@ -75,7 +73,7 @@ void KitWin32::EncerrarJa() {
     PostQuitMessage(0);
 }
 
-bool KitWin32::Rodar(const std::function<bool()>& continuar) {
+bool Kit::Rodar(const std::function<bool()>& continuar) {
     MSG msg{};
     while (continuar()) {
         const BOOL resultado = GetMessageW(&msg, nullptr, 0, 0);
@@ -88,7 +86,7 @@ bool KitWin32::Rodar(const std::function<bool()>& continuar) {
     return true;
 }
 
-int KitWin32::RodarAteOFim() {
+int Kit::RodarAteOFim() {
     MSG msg{};
     BOOL resultado = 0;
     while ((resultado = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
@@ -99,9 +97,9 @@ int KitWin32::RodarAteOFim() {
 
 // The dialog keys (Tab and Shift+Tab between controls, Space and Enter on
 // the button with the focus) work in every window; Enter elsewhere and
-// Escape press nothing (JanelaWin32 ignores IDOK and IDCANCEL), and the
+// Escape press nothing (Janela ignores IDOK and IDCANCEL), and the
 // question box takes them as characters.
-void KitWin32::Despachar(MSG& msg) {
+void Kit::Despachar(MSG& msg) {
     HWND raiz = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (raiz != nullptr && GetClassLongPtrW(raiz, GCW_ATOM) == classeJanela_) {
         const bool shiftTab = msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0;
@@ -116,12 +114,12 @@ void KitWin32::Despachar(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
-LRESULT CALLBACK KitWin32::ProcedimentoOculta(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Kit::ProcedimentoOculta(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
     }
-    auto* kit = reinterpret_cast<KitWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* kit = reinterpret_cast<Kit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (kit == nullptr) {
         return DefWindowProcW(hwnd, msg, wp, lp);
     }

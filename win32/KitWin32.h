@@ -18,12 +18,12 @@
 
 namespace morvantis::win32 {
 
-class KitWin32 final : public janelas::Kit {
+class Kit final : public janelas::Kit {
 public:
-    explicit KitWin32(HINSTANCE instancia);
-    ~KitWin32() override;
-    KitWin32(const KitWin32&) = delete;
-    KitWin32& operator=(const KitWin32&) = delete;
+    explicit Kit(HINSTANCE instancia);
+    ~Kit() override;
+    Kit(const Kit&) = delete;
+    Kit& operator=(const Kit&) = delete;
 
     [[nodiscard]] HINSTANCE Instancia() const { return instancia_; }
     // A hidden window that owns every window without another owner, so that

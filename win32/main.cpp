@@ -8,7 +8,7 @@
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
     morvantis::GeradorPadrao gerador;
-    morvantis::win32::KitWin32 kit(instancia);
+    morvantis::win32::Kit kit(instancia);
     morvantis::Programa programa(kit, gerador);
     programa.Iniciar();
     return kit.RodarAteOFim();

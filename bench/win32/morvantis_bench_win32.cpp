@@ -26,7 +26,7 @@
 
 #include "Encerramento.h"
 #include "FrmMain.h"
-#include "JanelaWin32.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "KitWin32.h"
 #include "Module1.h"
@@ -105,11 +105,11 @@ Partida Medir(const std::wstring& programa) {
 
 // A real main window on the Win32 toolkit, shown while it lives.
 struct Principal {
-    Principal(win32::KitWin32& kit, GeradorPadrao& gerador)
+    Principal(win32::Kit& kit, GeradorPadrao& gerador)
         : modulo(gerador),
           fim(kit),
           frm(kit, modulo, fim),
-          janela(dynamic_cast<win32::JanelaWin32&>(frm.Janela())) {
+          janela(dynamic_cast<win32::Janela&>(frm.Janela())) {
         janela.Mostrar();
     }
     ~Principal() { janela.Fechar(); }
@@ -117,13 +117,13 @@ struct Principal {
     Module1 modulo;
     Encerramento fim;
     FrmMain frm;
-    win32::JanelaWin32& janela;
+    win32::Janela& janela;
     HWND pergunta = janela.HwndDe("TxtPergunta");
 };
 
-double Revelar(win32::KitWin32& kit, GeradorPadrao& gerador) {
+double Revelar(win32::Kit& kit, GeradorPadrao& gerador) {
     Principal principal(kit, gerador);
-    win32::JanelaWin32& janela = principal.janela;
+    win32::Janela& janela = principal.janela;
     HWND pergunta = principal.pergunta;
     HWND resposta = janela.HwndDe("TxtResposta");
     constexpr int Letras = 60;
@@ -148,7 +148,7 @@ void Copiar(std::u16string_view texto) {
     CloseClipboard();
 }
 
-double Colar(win32::KitWin32& kit, GeradorPadrao& gerador, bool captura) {
+double Colar(win32::Kit& kit, GeradorPadrao& gerador, bool captura) {
     Principal principal(kit, gerador);
     if (captura) {
         SendMessageW(principal.pergunta, WM_CHAR, ';', 1);
@@ -201,7 +201,7 @@ int wmain(int argc, wchar_t* argv[]) {
         picoNua.valores.push_back(n.picoMib);
     }
 
-    win32::KitWin32 kit(GetModuleHandleW(nullptr));
+    win32::Kit kit(GetModuleHandleW(nullptr));
     GeradorPadrao gerador;
     gerador.Semear(1);
     Figura revelacao{"reveal_60_ms", {}};

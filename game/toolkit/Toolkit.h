@@ -47,66 +47,66 @@ enum class Alcance { Caractere, Palavra, Linha };
 
 // A one-line or multi-line edit box. Texts are sequences of 16-bit
 // characters; positions count those characters.
-class TextBox {
+class Caixa {
 public:
-    virtual ~TextBox() = default;
+    virtual ~Caixa() = default;
 
-    [[nodiscard]] virtual std::u16string Text() const = 0;
+    [[nodiscard]] virtual std::u16string Texto() const = 0;
     // Replaces the whole text at once, also while the box is read-only.
-    virtual void SetText(const std::u16string& text) = 0;
+    virtual void DefinirTexto(const std::u16string& texto) = 0;
     // The text's length puts the caret at the end.
-    virtual void SetCaret(std::size_t position) = 0;
+    virtual void DefinirCursor(std::size_t posicao) = 0;
     // A locked box ignores typing, but its keystroke event still runs.
-    virtual void SetLocked(bool locked) = 0;
-    virtual void SetFocus() = 0;
+    virtual void Travar(bool travada) = 0;
+    virtual void Focar() = 0;
 };
 
-class Button {
+class Botao {
 public:
-    virtual ~Button() = default;
+    virtual ~Botao() = default;
 
     // A disabled button takes neither clicks nor the focus.
-    virtual void SetEnabled(bool enabled) = 0;
-    virtual void SetFocus() = 0;
+    virtual void Habilitar(bool habilitado) = 0;
+    virtual void Focar() = 0;
 };
 
 // A periodic timer whose ticks come through the same event queue as
 // keystrokes and clicks.
-class Timer {
+class Temporizador {
 public:
-    virtual ~Timer() = default;
+    virtual ~Temporizador() = default;
 
-    virtual void SetEnabled(bool enabled) = 0;
+    virtual void Habilitar(bool habilitado) = 0;
 };
 
 // The two small windows the oracle opens over itself. Each call creates the
 // window afresh and returns only when it has closed.
-class Dialogs {
+class Dialogos {
 public:
-    virtual ~Dialogs() = default;
+    virtual ~Dialogos() = default;
 
-    virtual void ShowAjudaModal() = 0;
-    virtual void ShowSobreModal() = 0;
+    virtual void MostrarAjudaModal() = 0;
+    virtual void MostrarSobreModal() = 0;
 };
 
-class Application {
+class Aplicacao {
 public:
-    virtual ~Application() = default;
+    virtual ~Aplicacao() = default;
 
     // Every window closes and no further handler runs.
-    virtual void EndNow() = 0;
+    virtual void EncerrarJa() = 0;
 };
 
 // The main window's controls, by the names the handlers use.
-struct MainWindowControls {
-    TextBox& TxtPergunta;
-    TextBox& TxtResposta;
-    Button& CmdPergunta;
-    Button& CmdNova;
-    Button& CmdSair;
-    toolkit::Timer& Timer;
-    Dialogs& Janelas;
-    Application& App;
+struct ControlesPrincipal {
+    Caixa& TxtPergunta;
+    Caixa& TxtResposta;
+    Botao& CmdPergunta;
+    Botao& CmdNova;
+    Botao& CmdSair;
+    toolkit::Temporizador& Timer;
+    Dialogos& Janelas;
+    Aplicacao& Programa;
 };
 
 }  // namespace morvantis::toolkit

@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FakeToolkit.h"
+#include "ControlesFalsos.h"
 #include "Grafemas.h"
 #include "Module1.h"
 #include "Oraculo.h"
@@ -273,7 +273,7 @@ public:
         w_.TxtResposta.onFocus = [this] { oraculo_.TxtResposta_GotFocus(); };
         w_.Wire(oraculo_);
         // Both windows' OK empty the question box before they close.
-        w_.Janelas.whileShown = [this] { Caixa().SetText({}); };
+        w_.Janelas.whileShown = [this] { Caixa().DefinirTexto({}); };
     }
 
     // Returns false once the program has ended.
@@ -337,13 +337,13 @@ public:
                 break;
             }
             case FocoResposta:
-                w_.TxtResposta.SetFocus();
+                w_.TxtResposta.Focar();
                 EXIGIR(w_.focus.owner == "TxtPergunta");
                 break;
             case Sair:
                 if (w_.CmdSair.enabled) {
                     oraculo_.CmdSair_Click();
-                    EXIGIR(w_.App.ended);
+                    EXIGIR(w_.Programa.ended);
                     return false;
                 }
                 break;
@@ -381,7 +381,7 @@ public:
             }
             case Travar:
                 r_.travada = !r_.travada;
-                Caixa().SetLocked(r_.travada);
+                Caixa().Travar(r_.travada);
                 break;
             case Apagar: {
                 const std::uint8_t modo = in.Byte();
@@ -769,8 +769,8 @@ private:
         }
     }
 
-    fake::FakeMainWindow w_;
-    fake::FakeGerador gerador_;
+    fake::PrincipalFalsa w_;
+    fake::GeradorFalso gerador_;
     Module1 modulo_{gerador_};
     Oraculo oraculo_{w_.Controls(), modulo_};
     Referencia r_;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeToolkit.h"
+#include "ControlesFalsos.h"
 #include "Module1.h"
 #include "Oraculo.h"
 
@@ -21,8 +21,8 @@ protected:
         window.Wire(oraculo);
     }
 
-    void Type(std::u32string_view keys) { fake::Type(window.TxtPergunta, keys); }
-    void Press(char32_t key) { fake::Type(window.TxtPergunta, {&key, 1}); }
+    void Digitar(std::u32string_view keys) { fake::Digitar(window.TxtPergunta, keys); }
+    void Press(char32_t key) { fake::Digitar(window.TxtPergunta, {&key, 1}); }
     std::u16string Box() const { return window.TxtPergunta.Texto(); }
     const EstadoJogo& State() const { return oraculo.Estado(); }
 
@@ -36,8 +36,8 @@ protected:
         return ticks;
     }
 
-    fake::FakeMainWindow window;
-    fake::FakeGerador gerador;
+    fake::PrincipalFalsa window;
+    fake::GeradorFalso gerador;
     Module1 modulo{gerador};
     Oraculo oraculo{window.Controls(), modulo};
 };

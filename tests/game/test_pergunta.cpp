@@ -19,14 +19,14 @@ std::ostream& operator<<(std::ostream& os, const Controls& c) {
               << c.locked << ", timer " << c.timer << ", focus " << c.focus << "}";
 }
 
-Controls Read(const fake::FakeMainWindow& w) {
+Controls Read(const fake::PrincipalFalsa& w) {
     return {w.CmdPergunta.enabled,   w.CmdNova.enabled, w.CmdSair.enabled,
             w.TxtPergunta.Travada(), w.Timer.enabled,   w.focus.owner};
 }
 
 TEST_F(Pergunta, WholeCycleWithACapturedAnswer) {
     EXPECT_EQ(Read(window), (Controls{true, false, true, false, false, "TxtPergunta"}));
-    Type(U";Sim, em maio.\rtre, vou casar?");
+    Digitar(U";Sim, em maio.\rtre, vou casar?");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(Read(window), (Controls{false, false, false, true, true, "TxtPergunta"}));
     EXPECT_FALSE(State().ModoSecreto);
@@ -52,21 +52,21 @@ TEST_F(Pergunta, WholeCycleWithACapturedAnswer) {
 
 TEST_F(Pergunta, QuestionWithoutCaptureGetsAnInsult) {
     gerador.Queue({0.0, 0.99});
-    Type(U"Vou ficar rico?");
+    Digitar(U"Vou ficar rico?");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(State().Desaforo, Insult1);
     EXPECT_EQ(RevealAll(), static_cast<int>(Insult1.size()));
     EXPECT_EQ(window.TxtResposta.text, Insult1);
 
     oraculo.CmdNova_Click();
-    Type(U"E agora?");
+    Digitar(U"E agora?");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(State().Resposta, u"Você ta\u00A0me achando com cara de profeta...") << "a fresh draw";
 }
 
 TEST_F(Pergunta, EmptyBoxGetsTheComplaintEvenAfterACapture) {
-    Type(U";segredo\r");
-    window.TxtPergunta.SetText({});
+    Digitar(U";segredo\r");
+    window.TxtPergunta.DefinirTexto({});
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(State().Resposta, u"Você não quer que eu adivinhe a sua pergunta!");
     EXPECT_EQ(RevealAll(), 45);
@@ -74,7 +74,7 @@ TEST_F(Pergunta, EmptyBoxGetsTheComplaintEvenAfterACapture) {
 }
 
 TEST_F(Pergunta, QuestionOfSpacesIsStillAQuestion) {
-    Type(U"   ");
+    Digitar(U"   ");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(State().Resposta, Insult1);
 }
@@ -83,8 +83,8 @@ TEST_F(Pergunta, CommandWordsOpenTheirWindowsAndChangeNothing) {
     for (const auto& [word, window_name] :
          {std::pair{U"<ajuda>", "FrmAjuda"}, std::pair{U"<sobre>", "FrmSobre"}}) {
         window.Janelas.shown.clear();
-        window.TxtPergunta.SetText({});
-        Type(word);
+        window.TxtPergunta.DefinirTexto({});
+        Digitar(word);
         const auto before = Read(window);
         oraculo.CmdPergunta_Click();
         ASSERT_EQ(window.Janelas.shown.size(), 1u);
@@ -97,10 +97,10 @@ TEST_F(Pergunta, CommandWordsOpenTheirWindowsAndChangeNothing) {
 
 TEST_F(Pergunta, NearMissesOfTheCommandWordsArePlainQuestions) {
     for (const std::u32string_view word : {U"<Ajuda>", U" <sobre>", U"<sobre> ", U"<AJUDA>", U"ajuda"}) {
-        fake::FakeMainWindow w;
+        fake::PrincipalFalsa w;
         Oraculo o(w.Controls(), modulo);
         w.Wire(o);
-        fake::Type(w.TxtPergunta, word);
+        fake::Digitar(w.TxtPergunta, word);
         o.CmdPergunta_Click();
         EXPECT_TRUE(w.Janelas.shown.empty());
         EXPECT_TRUE(w.Timer.enabled);
@@ -109,21 +109,21 @@ TEST_F(Pergunta, NearMissesOfTheCommandWordsArePlainQuestions) {
 }
 
 TEST_F(Pergunta, CapturedWordThatSpellsACommandIsOnlyAnAnswer) {
-    Type(U";<ajuda>\r");
-    window.TxtPergunta.SetText(u"<sobre>");
+    Digitar(U";<ajuda>\r");
+    window.TxtPergunta.DefinirTexto(u"<sobre>");
     oraculo.CmdPergunta_Click();
     EXPECT_EQ(window.Janelas.shown, std::vector<std::string>{"FrmSobre"});
     EXPECT_EQ(State().Resposta, u"<ajuda>") << "the captured answer waits for a real ask";
 }
 
 TEST_F(Pergunta, CaptureDuringTheRevealExtendsIt) {
-    Type(U";ab\r");
-    window.TxtPergunta.SetText({});
-    window.TxtPergunta.SetText(u"?");
+    Digitar(U";ab\r");
+    window.TxtPergunta.DefinirTexto({});
+    window.TxtPergunta.DefinirTexto(u"?");
     oraculo.CmdPergunta_Click();
     oraculo.Timer_Timer();
-    window.TxtPergunta.SetText({});  // the locked box still runs its filter
-    Type(U";cd");
+    window.TxtPergunta.DefinirTexto({});  // the locked box still runs its filter
+    Digitar(U";cd");
     EXPECT_TRUE(window.TxtPergunta.Travada());
     EXPECT_EQ(State().Resposta, u"abcd");
     EXPECT_EQ(RevealAll(), 3);
@@ -131,7 +131,7 @@ TEST_F(Pergunta, CaptureDuringTheRevealExtendsIt) {
 }
 
 TEST_F(Pergunta, RevealNeverShowsHalfOfASurrogatePair) {
-    Type(U";a😀b🎉\r?");
+    Digitar(U";a😀b🎉\r?");
     oraculo.CmdPergunta_Click();
     std::vector<std::u16string> seen;
     while (window.Timer.enabled) {
@@ -142,13 +142,13 @@ TEST_F(Pergunta, RevealNeverShowsHalfOfASurrogatePair) {
 }
 
 TEST_F(Pergunta, FocusNeverRestsOnTheAnswerBox) {
-    window.TxtResposta.SetFocus();
+    window.TxtResposta.Focar();
     EXPECT_EQ(window.focus.owner, "TxtPergunta");
 }
 
 TEST_F(Pergunta, SairEndsTheProgram) {
     oraculo.CmdSair_Click();
-    EXPECT_TRUE(window.App.ended);
+    EXPECT_TRUE(window.Programa.ended);
 }
 
 TEST_F(Pergunta, LoadSeedsTheGeneratorOnce) {

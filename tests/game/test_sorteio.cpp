@@ -4,7 +4,7 @@
 #include <cmath>
 #include <set>
 
-#include "FakeToolkit.h"
+#include "ControlesFalsos.h"
 #include "Module1.h"
 
 namespace morvantis {
@@ -26,14 +26,14 @@ TEST(Sorteio, EntryNumberFollowsTheValueDrawn) {
                               Case{0.025, 2},         Case{0.0249999, 1},
                               Case{JustBelowOne, 40}, Case{std::nextafter(1.0f, 0.0f), 40}};
     for (const auto& c : cases) {
-        fake::FakeGerador gerador({c.r});
+        fake::GeradorFalso gerador({c.r});
         Module1 modulo(gerador);
         EXPECT_EQ(modulo.SortearIndice(), c.entry) << "r = " << c.r;
     }
 }
 
 TEST(Sorteio, ValuesOutsideTheUnitRangeStillGiveAnEntry) {
-    fake::FakeGerador gerador({-0.5, 1.0, 7.0, std::nan("")});
+    fake::GeradorFalso gerador({-0.5, 1.0, 7.0, std::nan("")});
     Module1 modulo(gerador);
     EXPECT_EQ(modulo.SortearIndice(), 1);
     EXPECT_EQ(modulo.SortearIndice(), 40);
@@ -42,14 +42,14 @@ TEST(Sorteio, ValuesOutsideTheUnitRangeStillGiveAnEntry) {
 }
 
 TEST(Sorteio, FirstEntriesOfBothTables) {
-    fake::FakeGerador gerador({0.0});
+    fake::GeradorFalso gerador({0.0});
     Module1 modulo(gerador);
     EXPECT_EQ(modulo.SortearInvocacao(), u"Mestre maravilhoso, idolatrado por toda humanidade, peço-lhe... ");
     EXPECT_EQ(modulo.SortearDesaforo(), u"Sai fora curioso, aqui você não tem vez...");
 }
 
 TEST(Sorteio, SpacesThatAreEasyToLoseAreKept) {
-    fake::FakeGerador gerador;
+    fake::GeradorFalso gerador;
     Module1 modulo(gerador);
     const auto invocacao = [&](int n) {
         gerador.Queue({ValueFor(n)});
@@ -79,7 +79,7 @@ TEST(Sorteio, TablesHoldFortyDistinctTextsOfTheRightLengths) {
     const std::array<std::size_t, 40> desaforos = {42, 61, 58, 48, 48, 61, 54, 53, 39, 56, 53, 73, 51, 38,
                                                    62, 59, 50, 53, 40, 47, 47, 37, 42, 45, 58, 32, 54, 65,
                                                    12, 50, 50, 71, 54, 60, 51, 31, 65, 51, 31, 41};
-    fake::FakeGerador gerador;
+    fake::GeradorFalso gerador;
     Module1 modulo(gerador);
     std::set<std::u16string> vistos;
     int trailingSpaces = 0;
@@ -106,7 +106,7 @@ TEST(Sorteio, TablesHoldFortyDistinctTextsOfTheRightLengths) {
 }
 
 TEST(Sorteio, EachDrawConsumesOneValueOfTheSharedGenerator) {
-    fake::FakeGerador gerador({0.0, 0.5});
+    fake::GeradorFalso gerador({0.0, 0.5});
     Module1 modulo(gerador);
     const auto invocacao = modulo.SortearInvocacao();
     const auto desaforo = modulo.SortearDesaforo();
@@ -154,7 +154,7 @@ TEST(Sorteio, DifferentSeedsDrawDifferentSequencesAndTheSameSeedRepeats) {
 }
 
 TEST(Sorteio, SeedingReadsTheClock) {
-    fake::FakeGerador gerador;
+    fake::GeradorFalso gerador;
     Module1 modulo(gerador);
     modulo.SemearPeloRelogio();
     modulo.SemearPeloRelogio();

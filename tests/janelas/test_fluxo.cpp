@@ -5,28 +5,28 @@
 
 #include <algorithm>
 
-#include "FakeKit.h"
 #include "Janelas.h"
+#include "KitFalso.h"
 #include "Programa.h"
 
 namespace morvantis {
 namespace {
 
-using fake::FakeJanela;
+using fake::JanelaFalsa;
 
 class Fluxo : public ::testing::Test {
 protected:
     Fluxo() { programa.Iniciar(); }
 
-    FakeJanela& Entrada() { return *kit.Viva("FrmEntrada"); }
+    JanelaFalsa& Entrada() { return *kit.Viva("FrmEntrada"); }
     // The position of an event in the story, or -1.
     long Quando(const std::string& evento) const {
         const auto it = std::find(kit.historia.begin(), kit.historia.end(), evento);
         return it == kit.historia.end() ? -1 : it - kit.historia.begin();
     }
     // Enters, then runs `dentro` inside the main window's modal loop.
-    void EntrarE(std::function<void(FakeJanela&)> dentro) {
-        kit.enquantoModal = [dentro = std::move(dentro)](FakeJanela& janela) {
+    void EntrarE(std::function<void(JanelaFalsa&)> dentro) {
+        kit.enquantoModal = [dentro = std::move(dentro)](JanelaFalsa& janela) {
             if (janela.descricao.nome == "FrmMain") {
                 dentro(janela);
             }
@@ -34,15 +34,17 @@ protected:
         Entrada().Clicar("CmdEntrar");
         kit.RodarFila();
     }
-    static void Digitar(FakeJanela& janela, std::u32string_view teclas) {
+    static void Digitar(JanelaFalsa& janela, std::u32string_view teclas) {
         for (const char32_t t : teclas) {
             janela.Teclar(t);
         }
     }
-    static std::u16string Texto(FakeJanela& janela, const char* caixa) { return janela.Caixa(caixa).Text(); }
+    static std::u16string Texto(JanelaFalsa& janela, const char* caixa) {
+        return janela.Caixa(caixa).Texto();
+    }
 
-    fake::FakeKit kit;
-    fake::FakeGerador gerador{{0.0}};
+    fake::KitFalso kit;
+    fake::GeradorFalso gerador{{0.0}};
     Programa programa{kit, gerador};
 };
 
@@ -68,7 +70,7 @@ TEST_F(Fluxo, EntrarDestroysTheEntryWindowBeforeTheMainWindowExists) {
     EXPECT_EQ(Quando("create FrmMain"), -1) << "not inside the entry window's handler";
 
     std::size_t sementesAoMostrar = 0;
-    kit.enquantoModal = [&](FakeJanela&) { sementesAoMostrar = gerador.seeds.size(); };
+    kit.enquantoModal = [&](JanelaFalsa&) { sementesAoMostrar = gerador.seeds.size(); };
     kit.RodarFila();
     EXPECT_LT(Quando("destroy FrmEntrada"), Quando("create FrmMain"));
     EXPECT_LT(Quando("create FrmMain"), Quando("modal FrmMain"));
@@ -77,7 +79,7 @@ TEST_F(Fluxo, EntrarDestroysTheEntryWindowBeforeTheMainWindowExists) {
 }
 
 TEST_F(Fluxo, EntrarClickedTwiceOpensOneMainWindow) {
-    FakeJanela& entrada = Entrada();
+    JanelaFalsa& entrada = Entrada();
     entrada.Clicar("CmdEntrar");
     entrada.Clicar("CmdEntrar");
     kit.RodarFila();
@@ -85,12 +87,12 @@ TEST_F(Fluxo, EntrarClickedTwiceOpensOneMainWindow) {
 }
 
 TEST_F(Fluxo, MainWindowClosedAnyOtherWayEndsTheProgram) {
-    EntrarE([](FakeJanela&) {});
+    EntrarE([](JanelaFalsa&) {});
     EXPECT_TRUE(kit.encerrado);
 }
 
 TEST_F(Fluxo, TheTrickPlaysThroughTheMainWindowsControls) {
-    EntrarE([&](FakeJanela& principal) {
+    EntrarE([&](JanelaFalsa& principal) {
         Digitar(principal, U";não\r?");
         EXPECT_EQ(Texto(principal, "TxtPergunta"), u"Mes?");
         principal.Clicar("CmdPergunta");
@@ -99,7 +101,7 @@ TEST_F(Fluxo, TheTrickPlaysThroughTheMainWindowsControls) {
         }
         EXPECT_EQ(Texto(principal, "TxtResposta"), u"não");
         EXPECT_EQ(principal.foco.owner, "CmdNova");
-        principal.Caixa("TxtResposta").SetFocus();
+        principal.Caixa("TxtResposta").Focar();
         EXPECT_EQ(principal.foco.owner, "TxtPergunta") << "the answer box hands the focus back";
         principal.ShiftTabPara("TxtResposta");
         EXPECT_EQ(principal.foco.owner, "CmdSair") << "Shift+Tab passes over the answer box";
@@ -112,12 +114,12 @@ TEST_F(Fluxo, HelpAndAboutOpenOverTheMainWindowAndOKEmptiesTheQuestion) {
     for (const auto& [palavra, nome] :
          {std::pair{U"<ajuda>", "FrmAjuda"}, std::pair{U"<sobre>", "FrmSobre"}}) {
         SCOPED_TRACE(nome);
-        fake::FakeKit k;
-        fake::FakeGerador g{{0.0}};
+        fake::KitFalso k;
+        fake::GeradorFalso g{{0.0}};
         Programa p{k, g};
         p.Iniciar();
         bool viuDialogo = false;
-        k.enquantoModal = [&, palavra = palavra, nome = nome](FakeJanela& janela) {
+        k.enquantoModal = [&, palavra = palavra, nome = nome](JanelaFalsa& janela) {
             if (janela.descricao.nome == "FrmMain") {
                 Digitar(janela, palavra);
                 janela.Clicar("CmdPergunta");
@@ -142,7 +144,7 @@ TEST_F(Fluxo, HelpAndAboutOpenOverTheMainWindowAndOKEmptiesTheQuestion) {
 }
 
 TEST_F(Fluxo, NothingRunsAfterSairNotEvenWhatWasAlreadyQueued) {
-    EntrarE([&](FakeJanela& principal) {
+    EntrarE([&](JanelaFalsa& principal) {
         Digitar(principal, U";sim\r?");
         principal.Clicar("CmdPergunta");
         principal.pulso();
@@ -164,8 +166,8 @@ TEST_F(Fluxo, NothingRunsAfterSairNotEvenWhatWasAlreadyQueued) {
 // The main window opens from the event queue; a program gone by then (its
 // toolkit closing down) opens nothing and touches nothing of itself.
 TEST(FluxoVida, WorkQueuedByAProgramThatIsGoneNeverRuns) {
-    fake::FakeKit kit;
-    fake::FakeGerador gerador{{0.0}};
+    fake::KitFalso kit;
+    fake::GeradorFalso gerador{{0.0}};
     {
         Programa programa{kit, gerador};
         programa.Iniciar();

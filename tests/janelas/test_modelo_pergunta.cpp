@@ -18,7 +18,7 @@ protected:
 
     // Typed in the open: ";" with nothing captured, then Enter, then the text.
     void Open(std::u16string_view text) {
-        Type(U";\r");
+        Digitar(U";\r");
         box.Inserir(text);
     }
 };
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Whole characters only: erased, stepped over and limited as one.
 TEST_F(ModeloPergunta, ACharacterOfSeveralCodePointsIsErasedAndSteppedOverWhole) {
     for (const std::u16string_view c : {Familia, EAgudo, Bandeira}) {
-        box.SetText({});
+        box.DefinirTexto({});
         Open(std::u16string(u"a") + std::u16string(c) + u"b");
         box.Selecionar(1, 1);
         box.Selecionar(1, 2);  // an arrow that moved one code unit on
@@ -114,14 +114,14 @@ TEST_F(ModeloPergunta, LoneSurrogatesNeverEnter) {
 
 TEST_F(ModeloPergunta, ALockedBoxTakesNoEditButItsFilterStillRuns) {
     Open(u"abc");
-    box.SetLocked(true);
+    box.Travar(true);
     box.Inserir(u"x");
     box.Teclar(u"\b");
     box.ApagarAFrente();
     box.ApagarIntervalo(0, 3);
     EXPECT_EQ(Box(), u"abc");
     oraculo.CmdPergunta_Click();  // locks it and asks
-    box.SetText({});
+    box.DefinirTexto({});
     box.Teclar(u";");
     EXPECT_TRUE(State().ModoSecreto) << "the filter ran on the locked box";
 }
@@ -140,12 +140,12 @@ struct Apagamento {
 class ApagamentoNaCaptura : public ModeloPergunta, public ::testing::WithParamInterface<Apagamento> {};
 
 TEST_P(ApagamentoNaCaptura, KeepsTheBoxAndTheSecretInStep) {
-    Type(U";ola mundo");
+    Digitar(U";ola mundo");
     box.Selecionar(GetParam().anchor, GetParam().caret);
     GetParam().edit(box);
     EXPECT_EQ(State().Resposta, GetParam().secret);
     EXPECT_EQ(Box(), Phrase1.substr(0, GetParam().secret.size()));
-    Type(U"X\r vai chover?");
+    Digitar(U"X\r vai chover?");
     oraculo.CmdPergunta_Click();
     RevealAll();
     EXPECT_EQ(window.TxtResposta.text, std::u16string(GetParam().secret) + u"X");
@@ -179,10 +179,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The trick itself, with characters of several code points.
 TEST_F(ModeloPergunta, AnEmojiTypedPointByPointInACaptureIsOneLetterAndOneBackspace) {
-    Type(U";QZ");
-    Type(U"👨\u200D👩\u200D👧");  // as a keyboard sends it: one code point at a time
+    Digitar(U";QZ");
+    Digitar(U"👨\u200D👩\u200D👧");  // as a keyboard sends it: one code point at a time
     EXPECT_EQ(Box(), Phrase1.substr(0, 3)) << "one character, one letter of the phrase";
-    Type(U"e\u0301");
+    Digitar(U"e\u0301");
     EXPECT_EQ(Box(), Phrase1.substr(0, 4));
     EXPECT_EQ(State().Resposta, std::u16string(u"QZ") + std::u16string(Familia) + std::u16string(EAgudo));
 
@@ -194,7 +194,7 @@ TEST_F(ModeloPergunta, AnEmojiTypedPointByPointInACaptureIsOneLetterAndOneBacksp
     box.Inserir(std::u16string(Bandeira) + u"!");  // pasted or from the suggestion strip
     EXPECT_EQ(Box(), Phrase1.substr(0, 4));
     Press(toolkit::teclas::Enter);
-    Type(U"?");
+    Digitar(U"?");
     oraculo.CmdPergunta_Click();
     std::vector<std::u16string> shown;
     while (window.Timer.enabled) {
@@ -209,7 +209,7 @@ TEST_F(ModeloPergunta, AHugePasteIsShownOnceAndPastTheCountIsStillSwallowed) {
     for (int i = 0; i < (1 << 20) / 6; ++i) {
         megabyte += u"ab;ç😀";
     }
-    Type(U";");
+    Digitar(U";");
     int before = window.pergunta.shown;
     box.Inserir(megabyte);
     EXPECT_EQ(window.pergunta.shown, before + 1) << "one edit, one redraw";
@@ -219,7 +219,7 @@ TEST_F(ModeloPergunta, AHugePasteIsShownOnceAndPastTheCountIsStillSwallowed) {
         << "the first 32,767 characters";
 
     Press(toolkit::teclas::Enter);
-    box.SetText({});
+    box.DefinirTexto({});
     before = window.pergunta.shown;
     box.Inserir(megabyte);
     EXPECT_EQ(window.pergunta.shown, before + 1);

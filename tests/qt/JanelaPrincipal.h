@@ -4,30 +4,30 @@
 // the invocation "Mestre maravilhoso, ..." and the insult "Sai fora
 // curioso, ...".
 
+#include "ControlesFalsos.h"
 #include "Encerramento.h"
-#include "FakeToolkit.h"
 #include "FrmMain.h"
-#include "JanelaQt.h"
+#include "Janela.h"
 
 namespace morvantis::testing {
 
 // Entry 1 of each phrase table, as the game draws it.
 inline std::u16string PrimeiraInvocacao() {
-    fake::FakeGerador gerador{{0.0}};
+    fake::GeradorFalso gerador{{0.0}};
     return Module1(gerador).SortearInvocacao();
 }
 inline std::u16string PrimeiroDesaforo() {
-    fake::FakeGerador gerador{{0.0}};
+    fake::GeradorFalso gerador{{0.0}};
     return Module1(gerador).SortearDesaforo();
 }
 
 struct JanelaPrincipal {
-    fake::FakeGerador gerador{{0.0}};
+    fake::GeradorFalso gerador{{0.0}};
     Module1 modulo{gerador};
-    qt::KitQt kit;
+    qt::Kit kit;
     Encerramento fim{kit};
     FrmMain principal{kit, modulo, fim};
-    qt::JanelaFixa& window = *qt::JanelaQt::De(principal.Janela());
+    qt::JanelaFixa& window = *qt::Janela::De(principal.Janela());
 };
 
 }  // namespace morvantis::testing

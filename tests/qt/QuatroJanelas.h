@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "JanelaQt.h"
+#include "Janela.h"
 #include "Janelas.h"
 
 namespace morvantis::testing {
@@ -16,7 +16,7 @@ namespace morvantis::testing {
 class JanelaDeTeste {
 public:
     explicit JanelaDeTeste(const janelas::Janela& d)
-        : descricao(&d), viva_(std::make_unique<qt::JanelaQt>(d, nullptr)) {}
+        : descricao(&d), viva_(std::make_unique<qt::Janela>(d, nullptr)) {}
 
     qt::JanelaFixa* get() const { return viva_->Widget(); }
     qt::JanelaFixa* operator->() const { return get(); }
@@ -24,7 +24,7 @@ public:
     const janelas::Janela* descricao;
 
 private:
-    std::unique_ptr<qt::JanelaQt> viva_;
+    std::unique_ptr<qt::Janela> viva_;
 };
 
 class QuatroJanelas {

@@ -75,7 +75,7 @@ protected:
     }
 
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void Type(const QString& keys) { QTest::keyClicks(box, keys); }
+    void Digitar(const QString& keys) { QTest::keyClicks(box, keys); }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(box, key, mods); }
     bool RevealFinished() {
         return WaitFor([this] { return nova->isEnabled(); });

@@ -136,11 +136,11 @@ TEST(KeyboardAlone, EnterAskForHelpPlayTheTrickAndLeave) {
         const QWidget* w = QApplication::focusWidget();
         return w != nullptr ? w->objectName().toStdString() : std::string("(none)");
     };
-    fake::FakeGerador gerador{{0.0}};
-    qt::KitQt kit;
+    fake::GeradorFalso gerador{{0.0}};
+    qt::Kit kit;
     Programa programa{kit, gerador};
     programa.Iniciar();
-    QWidget* entrada = qt::JanelaQt::De(*programa.Entrada());
+    QWidget* entrada = qt::Janela::De(*programa.Entrada());
     ASSERT_TRUE(QTest::qWaitForWindowActive(entrada));
     EXPECT_EQ(foco(), "CmdEntrar");
     tecla(Qt::Key_Tab);

@@ -65,7 +65,7 @@ TEST_F(HelpAndAbout, SobreShowsTheCreditsWithTheFocusOnOk) {
 }
 
 TEST_F(HelpAndAbout, OkLeavesTheGameAsItWas) {
-    Type(QStringLiteral(";abc\r"));
+    Digitar(QStringLiteral(";abc\r"));
     const auto before = principal.Jogo().Estado();
     for (const auto* word : {"<ajuda>", "<sobre>"}) {
         AskAndLook(*this, box, perguntar, QString::fromLatin1(word), [](QWidget*) {});
@@ -107,7 +107,7 @@ TEST_F(HelpAndAbout, EachAskCreatesTheWindowAfresh) {
 }
 
 TEST_F(HelpAndAbout, NearMissIsAPlainQuestion) {
-    Type(QStringLiteral(" <sobre>"));
+    Digitar(QStringLiteral(" <sobre>"));
     Click(perguntar);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(timer->isActive()) << "an ordinary ask started the reveal";

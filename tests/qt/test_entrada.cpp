@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPointer>
 
+#include "Controles.h"
 #include "Janelas.h"
 #include "Programa.h"
-#include "QtToolkit.h"
 #include "WindowTest.h"
 
 namespace morvantis::testing {
@@ -15,7 +15,7 @@ class EntryWindow : public ::testing::Test {
 protected:
     EntryWindow() {
         programa.Iniciar();
-        entrada = qt::JanelaQt::De(*programa.Entrada());
+        entrada = qt::Janela::De(*programa.Entrada());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(entrada));
     }
 
@@ -36,8 +36,8 @@ protected:
         EXPECT_TRUE(looked);
     }
 
-    fake::FakeGerador gerador{{0.0}};
-    qt::KitQt kit;
+    fake::GeradorFalso gerador{{0.0}};
+    qt::Kit kit;
     Programa programa{kit, gerador};
     QPointer<qt::JanelaFixa> entrada;
 };

@@ -38,14 +38,14 @@ protected:
             case Estado::Idle:
                 break;
             case Estado::Capturing:
-                Type(QStringLiteral(";ok"));
+                Digitar(QStringLiteral(";ok"));
                 break;
             case Estado::Used:
-                Type(QStringLiteral(";ok"));
+                Digitar(QStringLiteral(";ok"));
                 Key(Qt::Key_Return);
                 break;
             case Estado::Locked:
-                Type(QStringLiteral("Vou?"));
+                Digitar(QStringLiteral("Vou?"));
                 Click(perguntar);
                 break;
         }
@@ -160,8 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
 using Hostile = HardeningTest;
 
 TEST_F(Hostile, FortyThousandCaptureKeystrokesKeepTheFirst32767AndShowOnlyThePhrase) {
-    Type(QStringLiteral(";"));
-    Type(QString(40'000, QLatin1Char('k')));  // no "k" in the phrase
+    Digitar(QStringLiteral(";"));
+    Digitar(QString(40'000, QLatin1Char('k')));  // no "k" in the phrase
     EXPECT_EQ(Box(), Phrase1);
     EXPECT_EQ(State().Mascarados, 32767);
     EXPECT_EQ(State().Resposta, std::u16string(32767, u'k'));
@@ -169,11 +169,11 @@ TEST_F(Hostile, FortyThousandCaptureKeystrokesKeepTheFirst32767AndShowOnlyThePhr
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Box(), Phrase1.substr(0, Phrase1.size() - 1));
     EXPECT_EQ(State().Resposta.size(), 32766u);
-    Type(QStringLiteral("k"));
+    Digitar(QStringLiteral("k"));
     EXPECT_EQ(Box(), Phrase1) << "the next keystroke shows the whole phrase again";
 
     Key(Qt::Key_Return);
-    Type(QStringLiteral("?"));
+    Digitar(QStringLiteral("?"));
     Click(perguntar);
     for (int i = 1; i <= 50; ++i) {
         Tick();
@@ -183,7 +183,7 @@ TEST_F(Hostile, FortyThousandCaptureKeystrokesKeepTheFirst32767AndShowOnlyThePhr
 }
 
 TEST_F(Hostile, CharactersOutsideLatin1AndTheSixteenBitRangeAreOneKeystrokeAndNeverSplit) {
-    Type(QStringLiteral(";"));
+    Digitar(QStringLiteral(";"));
     Press(QStringLiteral("😀"));
     Commit(box, QStringLiteral("中🐱€"));
     Press(QStringLiteral("ж"));
@@ -197,7 +197,7 @@ TEST_F(Hostile, CharactersOutsideLatin1AndTheSixteenBitRangeAreOneKeystrokeAndNe
     Commit(box, QStringLiteral("🐱😀"));
 
     Key(Qt::Key_Return);
-    Type(QStringLiteral("?"));
+    Digitar(QStringLiteral("?"));
     Click(perguntar);
     const QString full = QStringLiteral("😀中🐱😀");
     QStringList seen;
@@ -222,13 +222,13 @@ TEST_F(Hostile, CharactersOutsideLatin1AndTheSixteenBitRangeAreOneKeystrokeAndNe
 // Ctrl+Backspace takes the word the master typed, not one letter; Ctrl+Delete
 // after a caret move takes nothing of the secret.
 TEST_F(Hostile, CtrlBackspaceTakesTheSecretsWordAndCtrlDeleteNothing) {
-    Type(QStringLiteral(";ola mundo"));
+    Digitar(QStringLiteral(";ola mundo"));
     Key(Qt::Key_Backspace, Qt::ControlModifier);
     Key(Qt::Key_Home);
     Key(Qt::Key_Delete, Qt::ControlModifier);
-    Type(QStringLiteral("X"));
+    Digitar(QStringLiteral("X"));
     Key(Qt::Key_Return);
-    Type(QStringLiteral(" vai chover?"));
+    Digitar(QStringLiteral(" vai chover?"));
     Click(perguntar);
     RevealNow();
     EXPECT_EQ(answer->toPlainText(), QStringLiteral("ola X"));
@@ -236,7 +236,7 @@ TEST_F(Hostile, CtrlBackspaceTakesTheSecretsWordAndCtrlDeleteNothing) {
 
 TEST_F(Hostile, AJoinedEmojiIsOneLetterAndOneBackspaceHoweverItArrives) {
     const QString familia = QStringLiteral("👨\u200D👩\u200D👧");
-    Type(QStringLiteral(";Q"));
+    Digitar(QStringLiteral(";Q"));
     for (const uint c : familia.toUcs4()) {  // a key press a code point, as an X keyboard map sends them
         const char32_t cp = c;
         Press(QString::fromUcs4(&cp, 1));
@@ -251,7 +251,7 @@ TEST_F(Hostile, AJoinedEmojiIsOneLetterAndOneBackspaceHoweverItArrives) {
 
     // In the open, a commit goes where the caret is, not at the end.
     Key(Qt::Key_Return);
-    Type(QStringLiteral(" vai chover?"));
+    Digitar(QStringLiteral(" vai chover?"));
     Key(Qt::Key_Home);
     Key(Qt::Key_Right);
     Commit(box, QStringLiteral(" hoje"));
@@ -294,9 +294,9 @@ TEST_F(Hostile, TenThousandQueuedKeysAllReachTheCaptureBeforeTheNextTick) {
 }
 
 TEST_F(Hostile, SairWithTicksKeysAndClicksStillQueuedRunsNothingMore) {
-    Type(QStringLiteral(";sim"));
+    Digitar(QStringLiteral(";sim"));
     Key(Qt::Key_Return);
-    Type(QStringLiteral("?"));
+    Digitar(QStringLiteral("?"));
     Click(perguntar);
     // Queued in this order: the ticks that finish the reveal and more, the
     // click on "Sair" (enabled by then), then work that must never run.

@@ -3,8 +3,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include "Controles.h"
 #include "Janelas.h"
-#include "QtToolkit.h"
 #include "WindowTest.h"
 
 namespace morvantis::testing {
@@ -45,13 +45,13 @@ TEST_F(MainWindow, ColoursAreTheClassicSchemeWhateverTheDesktop) {
 }
 
 TEST_F(MainWindow, SecretAnswerWithDeadKeyAccentsIsRevealed) {
-    Type(QStringLiteral(";n"));
+    Digitar(QStringLiteral(";n"));
     Commit(box, QStringLiteral("ã"));  // "~" then "a" on a Brazilian keyboard
-    Type(QStringLiteral("o "));
+    Digitar(QStringLiteral("o "));
     Commit(box, QStringLiteral("é"));
     EXPECT_EQ(box->text(), Phrase1.left(5)) << "no typed letter shows";
     Key(Qt::Key_Return);
-    Type(QStringLiteral("e, vou casar?"));
+    Digitar(QStringLiteral("e, vou casar?"));
     EXPECT_EQ(box->text(), QStringLiteral("Mestre, vou casar?"));
 
     Click(perguntar);
@@ -88,25 +88,25 @@ TEST_F(MainWindow, PendingDeadKeyIsDrawnOnlyOutsideACapture) {
         return changed;
     };
     EXPECT_TRUE(drawnWith(QStringLiteral("´"))) << "an ordinary box shows the pending accent";
-    Type(QStringLiteral(";a"));
+    Digitar(QStringLiteral(";a"));
     EXPECT_FALSE(drawnWith(QStringLiteral("´"))) << "a capture never shows it";
     EXPECT_EQ(box->text(), Phrase1.left(1));
 }
 
 TEST_F(MainWindow, OutsideACaptureCommitsAndKeysAreOrdinaryTyping) {
     Commit(box, QStringLiteral("Você"));
-    Type(QStringLiteral(" sabe?"));
+    Digitar(QStringLiteral(" sabe?"));
     EXPECT_EQ(box->text(), QStringLiteral("Você sabe?"));
     Key(Qt::Key_A, Qt::ControlModifier);
     Key(Qt::Key_Backspace);
     EXPECT_TRUE(box->text().isEmpty()) << "Ctrl+A and Backspace keep their meaning";
-    Type(QStringLiteral("abc"));
+    Digitar(QStringLiteral("abc"));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), QStringLiteral("abc")) << "the box keeps no history to undo";
 }
 
 TEST_F(MainWindow, KeysWithoutACharacterNeverReachTheCapture) {
-    Type(QStringLiteral(";abc"));
+    Digitar(QStringLiteral(";abc"));
     Key(Qt::Key_Left);
     Key(Qt::Key_Delete);
     Key(Qt::Key_Home);
@@ -125,7 +125,7 @@ TEST_F(MainWindow, KeysWithoutACharacterNeverReachTheCapture) {
 
 TEST_F(MainWindow, PasteDuringACaptureIsCapturedAndNeverShown) {
     QApplication::clipboard()->setText(QStringLiteral("colado"));
-    Type(QStringLiteral(";a"));
+    Digitar(QStringLiteral(";a"));
     Key(Qt::Key_V, Qt::ControlModifier);
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(box->text(), Phrase1.left(8));
@@ -143,7 +143,7 @@ TEST_F(MainWindow, PasteDuringACaptureIsCapturedAndNeverShown) {
 TEST_F(MainWindow, EnterAndEscapePressNothing) {
     QSignalSpy clicks1(perguntar, &QPushButton::clicked);
     QSignalSpy clicks2(sair, &QPushButton::clicked);
-    Type(QStringLiteral("pergunta"));
+    Digitar(QStringLiteral("pergunta"));
     Key(Qt::Key_Return);
     Key(Qt::Key_Enter);
     Key(Qt::Key_Escape);
@@ -154,14 +154,14 @@ TEST_F(MainWindow, EnterAndEscapePressNothing) {
 }
 
 TEST_F(MainWindow, TheBoxTakesAtMostTwoHundredCharacters) {
-    Type(QString(201, QLatin1Char('x')));
+    Digitar(QString(201, QLatin1Char('x')));
     EXPECT_EQ(box->text().size(), 200);
     Commit(box, QStringLiteral("y"));
     EXPECT_EQ(box->text().size(), 200);
 }
 
 TEST_F(MainWindow, QuestionWithoutTheTriggerGetsAnInsultAndAnEmptyOneTheComplaint) {
-    Type(QStringLiteral("Vou ficar rico?"));
+    Digitar(QStringLiteral("Vou ficar rico?"));
     Click(perguntar);
     ASSERT_TRUE(RevealFinished());
     EXPECT_EQ(answer->toPlainText(), QString::fromStdU16String(PrimeiroDesaforo()));
@@ -172,8 +172,8 @@ TEST_F(MainWindow, QuestionWithoutTheTriggerGetsAnInsultAndAnEmptyOneTheComplain
 }
 
 TEST_F(MainWindow, LongReplyWrapsCentredAndScrolls) {
-    Type(QStringLiteral(";") +
-         QString(150, QLatin1Char('w')).replace(QStringLiteral("wwwww"), QStringLiteral("www w")));
+    Digitar(QStringLiteral(";") +
+            QString(150, QLatin1Char('w')).replace(QStringLiteral("wwwww"), QStringLiteral("www w")));
     Key(Qt::Key_Return);
     Click(perguntar);
     ASSERT_TRUE(RevealFinished());
@@ -196,10 +196,10 @@ TEST_F(MainWindow, TabCyclesAndTheFocusNeverRestsOnTheAnswerBox) {
 }
 
 TEST_F(MainWindow, SairEndsAtOnceEvenWithTicksPending) {
-    Type(QStringLiteral("Vou?"));
+    Digitar(QStringLiteral("Vou?"));
     Click(perguntar);
     ASSERT_TRUE(WaitFor([this] { return !answer->toPlainText().isEmpty(); }));
-    fim.EndNow();
+    fim.EncerrarJa();
     const QString shown = answer->toPlainText();
     QTest::qWait(50);
     EXPECT_EQ(answer->toPlainText(), shown) << "no tick runs after the end";

@@ -19,7 +19,7 @@ class PlataformaTest : public ::testing::TestWithParam<Ambiente> {};
 
 TEST_P(PlataformaTest, PrefersX11WheneverAnXDisplayExists) {
     const Ambiente& a = GetParam();
-    EXPECT_EQ(PlataformaPreferida(a.qtQpaPlatform, a.display, a.waylandDisplay), a.esperada);
+    EXPECT_EQ(qt::PlataformaPreferida(a.qtQpaPlatform, a.display, a.waylandDisplay), a.esperada);
 }
 
 INSTANTIATE_TEST_SUITE_P(

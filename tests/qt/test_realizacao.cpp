@@ -14,8 +14,8 @@
 #include <QTimer>
 
 #include "Aparencia.h"
+#include "Controles.h"
 #include "Geometria.h"
-#include "QtToolkit.h"
 #include "QuatroJanelas.h"
 
 namespace morvantis::testing {

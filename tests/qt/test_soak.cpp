@@ -23,9 +23,9 @@ protected:
 
     // The master's trick, start to finish; whether it went as it should.
     bool Cycle() {
-        Type(QStringLiteral(";sim"));
+        Digitar(QStringLiteral(";sim"));
         Key(Qt::Key_Return);
-        Type(QStringLiteral("?"));
+        Digitar(QStringLiteral("?"));
         const bool masked = box->text() == QStringLiteral("Mes?");
         Click(perguntar);
         RevealNow();
@@ -38,7 +38,7 @@ protected:
     // Asks the command word and presses the window's OK from inside its
     // modal loop.
     void OpenAndClose(const QString& word) {
-        Type(word);
+        Digitar(word);
         WhenModalOpens([](QWidget* modal) {
             ASSERT_NE(modal, nullptr);
             QTest::mouseClick(Find<QPushButton>(*modal, "CmdOK"), Qt::LeftButton);
@@ -80,9 +80,9 @@ TEST_F(Soak, TenThousandQuestionsAndAThousandOfEachWindowLeaveNothingBehind) {
     EXPECT_EQ(State().Mascarados, 0);
 
     // Still plays the trick after all that.
-    Type(QStringLiteral(";nao"));
+    Digitar(QStringLiteral(";nao"));
     Key(Qt::Key_Return);
-    Type(QStringLiteral("?"));
+    Digitar(QStringLiteral("?"));
     Click(perguntar);
     RevealNow();
     EXPECT_EQ(answer->toPlainText(), QStringLiteral("nao"));

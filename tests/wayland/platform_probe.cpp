@@ -9,7 +9,7 @@
 #include "Plataforma.h"
 
 int main(int argc, char* argv[]) {
-    morvantis::EscolherPlataforma();
+    morvantis::qt::EscolherPlataforma();
     QApplication app(argc, argv);
     QWidget janela;
     janela.resize(200, 100);

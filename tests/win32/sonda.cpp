@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "JanelaWin32.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "Module1.h"
 #include "TextoLargo.h"
@@ -53,14 +53,14 @@ const janelas::Janela* Descricao(std::string_view nome) {
 
 HWND Janela(const janelas::Janela& d) {
     const std::wstring titulo = win32::ParaWide(d.nomeAcessivel);
-    HWND h = FindWindowW(win32::JanelaWin32::Classe, titulo.c_str());
+    HWND h = FindWindowW(win32::Janela::Classe, titulo.c_str());
     return h != nullptr && IsWindowVisible(h) ? h : nullptr;
 }
 
 HWND Controle(HWND janela, const janelas::Janela& d, std::string_view nome) {
     for (std::size_t i = 0; i < d.controles.size(); ++i) {
         if (d.controles[i].nome == nome) {
-            return GetDlgItem(janela, win32::JanelaWin32::IdDoControle(i));
+            return GetDlgItem(janela, win32::Janela::IdDoControle(i));
         }
     }
     return nullptr;

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "JanelaWin32.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "KitWin32.h"
 #include "Module1.h"
@@ -22,11 +22,11 @@ namespace {
 using namespace morvantis;
 
 HWND Hwnd(janelas::JanelaViva* janela) {
-    return dynamic_cast<win32::JanelaWin32&>(*janela).Hwnd();
+    return dynamic_cast<win32::Janela&>(*janela).Hwnd();
 }
 
 void Clicar(janelas::JanelaViva* janela, std::string_view botao) {
-    SendMessageW(dynamic_cast<win32::JanelaWin32&>(*janela).HwndDe(botao), BM_CLICK, 0, 0);
+    SendMessageW(dynamic_cast<win32::Janela&>(*janela).HwndDe(botao), BM_CLICK, 0, 0);
 }
 
 // Alt+F4 and the system menu's Close; Escape only reaches IDCANCEL.
@@ -41,7 +41,7 @@ class Fluxo : public ::testing::Test {
 protected:
     Fluxo() { programa.Iniciar(); }
 
-    win32::KitWin32 kit{GetModuleHandleW(nullptr)};
+    win32::Kit kit{GetModuleHandleW(nullptr)};
     GeradorPadrao gerador;
     Programa programa{kit, gerador};
 };
@@ -65,7 +65,7 @@ TEST_F(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
             EXPECT_TRUE(IsWindowVisible(principal));
             TentarFechar(principal);
             EXPECT_TRUE(IsWindowVisible(principal));
-            jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
+            jp.Caixa("TxtPergunta").DefinirTexto(u"<ajuda>");
             // Runs inside the help window's modal loop.
             kit.Depois([&] {
                 janelas::JanelaViva* ajuda = programa.Principal()->Dialogo();
@@ -81,7 +81,7 @@ TEST_F(Fluxo, EntrarHelpOkAndSairEndEveryLoopWithStatusZero) {
             // the keys included.
             EXPECT_TRUE(IsWindowEnabled(principal));
             EXPECT_TRUE(IsChild(principal, GetFocus()));
-            EXPECT_EQ(jp.Caixa("TxtPergunta").Text(), u"");
+            EXPECT_EQ(jp.Caixa("TxtPergunta").Texto(), u"");
             Clicar(&jp, "CmdSair");
             passos.push_back("sair");
         });
@@ -121,7 +121,7 @@ TEST_F(Fluxo, ACloseRequestFromOutsideEndsEveryLoopWithStatusZero) {
         Clicar(programa.Entrada(), "CmdEntrar");
         kit.Depois([&] {
             janelas::JanelaViva& jp = programa.Principal()->Janela();
-            jp.Caixa("TxtPergunta").SetText(u"<ajuda>");
+            jp.Caixa("TxtPergunta").DefinirTexto(u"<ajuda>");
             kit.Depois(PedirQueTermine);
             Clicar(&jp, "CmdPergunta");
         });
@@ -148,7 +148,7 @@ protected:
         viva_->AoPulsar("Timer", [this] {
             ++pulsos_;
             if (pulsos_ == parar_) {
-                viva_->Temporizador("Timer").SetEnabled(false);
+                viva_->Temporizador("Timer").Habilitar(false);
             }
         });
         // Something in the queue now and then, so that a loop with nothing
@@ -162,14 +162,14 @@ protected:
         kit_.Rodar([fim] { return GetTickCount64() < fim; });
     }
 
-    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    win32::Kit kit_{GetModuleHandleW(nullptr)};
     std::unique_ptr<janelas::JanelaViva> viva_;
     int pulsos_ = 0;
     int parar_ = 3;
 };
 
 TEST_F(Temporizador, TicksComeThroughTheQueueAndStopWhenDisabled) {
-    viva_->Temporizador("Timer").SetEnabled(true);
+    viva_->Temporizador("Timer").Habilitar(true);
     Sleep(100);
     EXPECT_EQ(pulsos_, 0);  // not while the thread does not read its queue
     RodarPor(200);
@@ -181,7 +181,7 @@ TEST_F(Temporizador, TicksComeThroughTheQueueAndStopWhenDisabled) {
 // however late it comes, not one or two at a time.
 TEST_F(Temporizador, ALateTickCatchesUpEveryTickDue) {
     parar_ = 1000;
-    viva_->Temporizador("Timer").SetEnabled(true);
+    viva_->Temporizador("Timer").Habilitar(true);
     Sleep(100);
     MSG msg{};
     ASSERT_TRUE(PeekMessageW(&msg, Hwnd(viva_.get()), WM_TIMER, WM_TIMER, PM_REMOVE));
@@ -190,8 +190,8 @@ TEST_F(Temporizador, ALateTickCatchesUpEveryTickDue) {
 }
 
 TEST_F(Temporizador, DisabledTimerRaisesNoTicks) {
-    viva_->Temporizador("Timer").SetEnabled(true);
-    viva_->Temporizador("Timer").SetEnabled(false);
+    viva_->Temporizador("Timer").Habilitar(true);
+    viva_->Temporizador("Timer").Habilitar(false);
     RodarPor(100);
     EXPECT_EQ(pulsos_, 0);
 }

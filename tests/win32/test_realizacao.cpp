@@ -16,7 +16,7 @@
 #include "Encerramento.h"
 #include "FrmMain.h"
 #include "Geometria.h"
-#include "JanelaWin32.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "KitWin32.h"
 #include "TextoLargo.h"
@@ -62,7 +62,7 @@ COLORREF Esperada(const janelas::Cor& cor, int padrao) {
 }
 
 // Shown, with the frame and every control painted.
-void MostrarPintada(win32::JanelaWin32& janela) {
+void MostrarPintada(win32::Janela& janela) {
     janela.Mostrar();
     RedrawWindow(janela.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -72,14 +72,14 @@ class Realizacao : public ::testing::TestWithParam<const janelas::Janela*> {
 protected:
     void SetUp() override {
         viva_ = kit_.Criar(*GetParam(), nullptr);
-        janela_ = static_cast<win32::JanelaWin32*>(viva_.get());
+        janela_ = static_cast<win32::Janela*>(viva_.get());
         // The layout below is checked at 96 dpi, Wine's default.
         ASSERT_EQ(GetDpiForWindow(janela_->Hwnd()), USER_DEFAULT_SCREEN_DPI);
     }
 
-    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    win32::Kit kit_{GetModuleHandleW(nullptr)};
     std::unique_ptr<janelas::JanelaViva> viva_;
-    win32::JanelaWin32* janela_ = nullptr;
+    win32::Janela* janela_ = nullptr;
 };
 
 TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
@@ -93,7 +93,7 @@ TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
         }
         HWND h = janela_->HwndDe(c.nome);
         ASSERT_NE(h, nullptr);
-        EXPECT_EQ(GetDlgItem(janela_->Hwnd(), win32::JanelaWin32::IdDoControle(i)), h);
+        EXPECT_EQ(GetDlgItem(janela_->Hwnd(), win32::Janela::IdDoControle(i)), h);
         const wchar_t* classe = c.tipo == Tipo::Botao   ? L"Button"
                                 : c.tipo == Tipo::Caixa ? L"Edit"
                                                         : L"Static";
@@ -259,7 +259,7 @@ TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
     std::optional<FrmMain> principal;
     auto* janela = janela_;
     if (GetParam() == &janelas::Principal) {
-        janela = static_cast<win32::JanelaWin32*>(&principal.emplace(kit_, modulo, fim).Janela());
+        janela = static_cast<win32::Janela*>(&principal.emplace(kit_, modulo, fim).Janela());
     }
     const auto tab = [this](bool shift) {
         BYTE teclado[256] = {};

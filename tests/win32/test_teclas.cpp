@@ -14,7 +14,7 @@
 
 #include "Encerramento.h"
 #include "FrmMain.h"
-#include "JanelaWin32.h"
+#include "Janela.h"
 #include "Janelas.h"
 #include "KitWin32.h"
 #include "Module1.h"
@@ -87,7 +87,7 @@ class CaixaDaPergunta : public ::testing::Test {
 protected:
     void SetUp() override {
         viva_ = kit_.Criar(janelas::Principal, nullptr);
-        janela_ = static_cast<win32::JanelaWin32*>(viva_.get());
+        janela_ = static_cast<win32::Janela*>(viva_.get());
         caixa_ = janela_->HwndDe("TxtPergunta");
         janela_->AoTeclar(
             "TxtPergunta",
@@ -96,9 +96,9 @@ protected:
 
     [[nodiscard]] std::u16string Texto() const { return TextoDe(caixa_); }
 
-    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    win32::Kit kit_{GetModuleHandleW(nullptr)};
     std::unique_ptr<janelas::JanelaViva> viva_;
-    win32::JanelaWin32* janela_ = nullptr;
+    win32::Janela* janela_ = nullptr;
     HWND caixa_ = nullptr;
     std::vector<std::u16string> teclas_;
     bool captura_ = false;
@@ -164,7 +164,7 @@ TEST_F(CaixaDaPergunta, ArrowsAndDeleteNeverSplitAPair) {
     Pressionar(caixa_, VK_LEFT);
     Pressionar(caixa_, VK_DELETE);
     EXPECT_EQ(Texto(), u"ab");
-    EXPECT_EQ(janela_->Caixa("TxtPergunta").Text(), u"ab");
+    EXPECT_EQ(janela_->Caixa("TxtPergunta").Texto(), u"ab");
 }
 
 // Each way to paste, at a caret the arrows moved into the middle of the
@@ -284,12 +284,12 @@ protected:
         return Estado().Invocacao.substr(0, letras);
     }
 
-    win32::KitWin32 kit_{GetModuleHandleW(nullptr)};
+    win32::Kit kit_{GetModuleHandleW(nullptr)};
     GeradorPadrao gerador_;
     Module1 modulo_{gerador_};
     Encerramento fim_{kit_};
     FrmMain frm_{kit_, modulo_, fim_};
-    HWND caixa_ = dynamic_cast<win32::JanelaWin32&>(frm_.Janela()).HwndDe("TxtPergunta");
+    HWND caixa_ = dynamic_cast<win32::Janela&>(frm_.Janela()).HwndDe("TxtPergunta");
 };
 
 struct Sequencia {
@@ -355,7 +355,7 @@ TEST_P(ColagemGrande, EndsWithTheBoxShowingWhatTheModelHolds) {
     }
     SendMessageW(caixa_, WM_PASTE, 0, 0);
     const std::u16string texto = Texto();
-    EXPECT_EQ(texto, frm_.Janela().Caixa("TxtPergunta").Text());
+    EXPECT_EQ(texto, frm_.Janela().Caixa("TxtPergunta").Texto());
     if (captura) {
         EXPECT_EQ(texto, Estado().Invocacao);
         EXPECT_EQ(Estado().Mascarados, 32767);

@@ -20,7 +20,7 @@
 
 #include "Aparencia.h"
 #include "Geometria.h"
-#include "JanelaQt.h"
+#include "Janela.h"
 #include "Programa.h"
 #include "WindowTest.h"
 
@@ -104,11 +104,11 @@ void PerguntarEOlhar(QWidget& principal, const QString& pergunta, const char* di
 // Plays the program as a player would, from its start to "Sair", and looks
 // at each of its four windows once the window manager shows it.
 void Jogar(const Olhar& olhar) {
-    fake::FakeGerador gerador{{0.0}};
-    qt::KitQt kit;
+    fake::GeradorFalso gerador{{0.0}};
+    qt::Kit kit;
     Programa programa{kit, gerador};
     programa.Iniciar();
-    QWidget* entrada = qt::JanelaQt::De(*programa.Entrada());
+    QWidget* entrada = qt::Janela::De(*programa.Entrada());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(entrada));
     olhar(*entrada);
 

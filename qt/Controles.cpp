@@ -1,4 +1,4 @@
-#include "QtToolkit.h"
+#include "Controles.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -13,11 +13,11 @@ std::u16string ParaU16(const QString& texto) {
     return texto.toStdU16String();
 }
 
-void Botao::SetEnabled(bool habilitado) {
+void Botao::Habilitar(bool habilitado) {
     botao_.setEnabled(habilitado);
 }
 
-void Botao::SetFocus() {
+void Botao::Focar() {
     botao_.setFocus(Qt::OtherFocusReason);
 }
 
@@ -25,7 +25,7 @@ Temporizador::Temporizador(QTimer& timer) : timer_(timer), compasso_(timer.inter
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Pulsar(); });
 }
 
-void Temporizador::SetEnabled(bool habilitado) {
+void Temporizador::Habilitar(bool habilitado) {
     if (habilitado == timer_.isActive()) {
         return;
     }

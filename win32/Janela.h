@@ -23,9 +23,9 @@
 
 namespace morvantis::win32 {
 
-class KitWin32;
+class Kit;
 
-class JanelaWin32 final : public janelas::JanelaViva {
+class Janela final : public janelas::JanelaViva {
 public:
     // The window class every described window shares.
     static constexpr wchar_t Classe[] = L"Morvantis.Janela";
@@ -35,20 +35,20 @@ public:
 
     // `dono` owns the window: it keeps it above its owner and out of the
     // taskbar.
-    JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND dono);
+    Janela(Kit& kit, const janelas::Janela& descricao, HWND dono);
     // Destroys the window at once: its owner destroys it only once the
     // handler that closed it has returned.
-    ~JanelaWin32() override;
-    JanelaWin32(const JanelaWin32&) = delete;
-    JanelaWin32& operator=(const JanelaWin32&) = delete;
+    ~Janela() override;
+    Janela(const Janela&) = delete;
+    Janela& operator=(const Janela&) = delete;
 
     [[nodiscard]] HWND Hwnd() const { return hwnd_; }
     // The control of that described name, or nullptr.
     [[nodiscard]] HWND HwndDe(std::string_view nome) const;
 
-    toolkit::TextBox& Caixa(std::string_view nome) override;
-    toolkit::Button& Botao(std::string_view nome) override;
-    toolkit::Timer& Temporizador(std::string_view nome) override;
+    toolkit::Caixa& Caixa(std::string_view nome) override;
+    toolkit::Botao& Botao(std::string_view nome) override;
+    toolkit::Temporizador& Temporizador(std::string_view nome) override;
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
@@ -85,7 +85,7 @@ private:
     [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
     [[nodiscard]] const Vivo* Achar(HWND controle) const;
 
-    KitWin32& kit_;
+    Kit& kit_;
     const janelas::Janela& descricao_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

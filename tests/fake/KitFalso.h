@@ -13,26 +13,26 @@
 #include <string>
 #include <vector>
 
-#include "FakeToolkit.h"
+#include "ControlesFalsos.h"
 #include "Kit.h"
 
 namespace morvantis::fake {
 
-class FakeKit;
+class KitFalso;
 
-class FakeJanela final : public janelas::JanelaViva {
+class JanelaFalsa final : public janelas::JanelaViva {
 public:
-    FakeJanela(FakeKit& kit, const janelas::Janela& descricao, FakeJanela* dono);
-    ~FakeJanela() override;
+    JanelaFalsa(KitFalso& kit, const janelas::Janela& descricao, JanelaFalsa* dono);
+    ~JanelaFalsa() override;
 
-    toolkit::TextBox& Caixa(std::string_view nome) override {
+    toolkit::Caixa& Caixa(std::string_view nome) override {
         if (perguntas.find(nome) != perguntas.end()) {
             return janelas::Achar(perguntas, nome).box;
         }
         return janelas::Achar(caixas, nome);
     }
-    toolkit::Button& Botao(std::string_view nome) override { return janelas::Achar(botoes, nome); }
-    toolkit::Timer& Temporizador(std::string_view nome) override {
+    toolkit::Botao& Botao(std::string_view nome) override { return janelas::Achar(botoes, nome); }
+    toolkit::Temporizador& Temporizador(std::string_view nome) override {
         return janelas::Achar(temporizadores, nome);
     }
 
@@ -53,9 +53,9 @@ public:
                 return c.tipo != janelas::Tipo::Botao || janelas::Achar(botoes, c.nome).enabled;
             });
         if (vizinho != nullptr && vizinho->tipo == janelas::Tipo::Botao) {
-            Botao(vizinho->nome).SetFocus();
+            Botao(vizinho->nome).Focar();
         } else if (vizinho != nullptr) {
-            Caixa(vizinho->nome).SetFocus();
+            Caixa(vizinho->nome).Focar();
         }
     }
     void AoPulsar(std::string_view temporizador, std::function<void()> handler) override {
@@ -82,16 +82,16 @@ public:
             handler(janelas::Sentido::Atras);
         }
     }
-    void Teclar(char32_t tecla) { Type(janelas::Achar(perguntas, "TxtPergunta").box, {&tecla, 1}); }
+    void Teclar(char32_t tecla) { Digitar(janelas::Achar(perguntas, "TxtPergunta").box, {&tecla, 1}); }
 
     const janelas::Janela& descricao;
-    FakeJanela* dono;
-    Focus foco;
-    janelas::PorNome<FakeTextBox> caixas;
+    JanelaFalsa* dono;
+    Foco foco;
+    janelas::PorNome<CaixaFalsa> caixas;
     // The one-line boxes: the real question box model.
-    janelas::PorNome<FakePergunta> perguntas;
-    janelas::PorNome<FakeButton> botoes;
-    janelas::PorNome<FakeTimer> temporizadores;
+    janelas::PorNome<PerguntaFalsa> perguntas;
+    janelas::PorNome<BotaoFalso> botoes;
+    janelas::PorNome<TemporizadorFalso> temporizadores;
     std::map<std::string, std::function<void()>> cliques;
     std::map<std::string, std::function<void(janelas::Sentido)>> focos;
     std::function<void()> pulso;
@@ -100,14 +100,14 @@ public:
     bool fechada = false;
 
 private:
-    FakeKit& kit_;
+    KitFalso& kit_;
 };
 
-class FakeKit final : public janelas::Kit {
+class KitFalso final : public janelas::Kit {
 public:
     std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
                                                janelas::JanelaViva* dono) override {
-        auto janela = std::make_unique<FakeJanela>(*this, descricao, dynamic_cast<FakeJanela*>(dono));
+        auto janela = std::make_unique<JanelaFalsa>(*this, descricao, dynamic_cast<JanelaFalsa*>(dono));
         historia.push_back("create " + std::string(descricao.nome));
         return janela;
     }
@@ -115,7 +115,7 @@ public:
     void EncerrarJa() override {
         historia.emplace_back("end");
         encerrado = true;
-        for (FakeJanela* j : vivas) {
+        for (JanelaFalsa* j : vivas) {
             j->visivel = false;
         }
     }
@@ -129,8 +129,8 @@ public:
         }
     }
     // The living window of that name, or none.
-    FakeJanela* Viva(std::string_view nome) const {
-        for (FakeJanela* j : vivas) {
+    JanelaFalsa* Viva(std::string_view nome) const {
+        for (JanelaFalsa* j : vivas) {
             if (j->descricao.nome == nome) {
                 return j;
             }
@@ -139,33 +139,33 @@ public:
     }
 
     std::vector<std::string> historia;
-    std::vector<FakeJanela*> vivas;
+    std::vector<JanelaFalsa*> vivas;
     std::deque<std::function<void()>> fila;
     // Runs inside a window's modal loop, before MostrarModal returns.
-    std::function<void(FakeJanela&)> enquantoModal;
+    std::function<void(JanelaFalsa&)> enquantoModal;
     bool encerrado = false;
 };
 
-inline FakeJanela::FakeJanela(FakeKit& kit, const janelas::Janela& d, FakeJanela* o)
+inline JanelaFalsa::JanelaFalsa(KitFalso& kit, const janelas::Janela& d, JanelaFalsa* o)
     : descricao(d), dono(o), kit_(kit) {
     for (const janelas::Controle& c : d.controles) {
         const std::string nome(c.nome);
         switch (c.tipo) {
             case janelas::Tipo::Caixa:
                 if (!c.multiLinha) {
-                    perguntas.emplace(nome, std::make_unique<FakePergunta>(
+                    perguntas.emplace(nome, std::make_unique<PerguntaFalsa>(
                                                 nome, foco, static_cast<std::size_t>(c.maximoCaracteres)));
-                    perguntas.at(nome)->box.SetText(std::u16string(c.texto));
+                    perguntas.at(nome)->box.DefinirTexto(std::u16string(c.texto));
                     break;
                 }
-                caixas.emplace(nome, std::make_unique<FakeTextBox>(nome, foco));
+                caixas.emplace(nome, std::make_unique<CaixaFalsa>(nome, foco));
                 caixas.at(nome)->text = std::u16string(c.texto);
                 break;
             case janelas::Tipo::Botao:
-                botoes.emplace(nome, std::make_unique<FakeButton>(nome, foco, c.habilitado));
+                botoes.emplace(nome, std::make_unique<BotaoFalso>(nome, foco, c.habilitado));
                 break;
             case janelas::Tipo::Temporizador:
-                temporizadores.emplace(nome, std::make_unique<FakeTimer>());
+                temporizadores.emplace(nome, std::make_unique<TemporizadorFalso>());
                 break;
             default:
                 break;
@@ -174,12 +174,12 @@ inline FakeJanela::FakeJanela(FakeKit& kit, const janelas::Janela& d, FakeJanela
     kit_.vivas.push_back(this);
 }
 
-inline FakeJanela::~FakeJanela() {
+inline JanelaFalsa::~JanelaFalsa() {
     kit_.historia.push_back("destroy " + std::string(descricao.nome));
     std::erase(kit_.vivas, this);
 }
 
-inline void FakeJanela::Fechar() {
+inline void JanelaFalsa::Fechar() {
     kit_.historia.push_back("close " + std::string(descricao.nome));
     visivel = false;
     fechada = true;
@@ -187,8 +187,8 @@ inline void FakeJanela::Fechar() {
 
 // The modal loop is the test's script; the window may be destroyed inside
 // it, so nothing of it is touched afterwards.
-inline void FakeJanela::MostrarModal(std::function<void()> aoFechar) {
-    FakeKit& kit = kit_;
+inline void JanelaFalsa::MostrarModal(std::function<void()> aoFechar) {
+    KitFalso& kit = kit_;
     kit.historia.push_back("modal " + std::string(descricao.nome));
     visivel = true;
     modal = true;

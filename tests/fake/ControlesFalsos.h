@@ -16,23 +16,25 @@
 namespace morvantis::fake {
 
 // Which control holds the keyboard focus, by name.
-struct Focus {
+struct Foco {
     std::string owner;
 };
 
-class FakeTextBox final : public toolkit::TextBox {
+class CaixaFalsa final : public toolkit::Caixa {
 public:
-    FakeTextBox(std::string name, Focus& focus) : name_(std::move(name)), focus_(focus) {}
+    CaixaFalsa(std::string name, Foco& focus) : name_(std::move(name)), focus_(focus) {}
 
-    std::u16string Text() const override { return text; }
-    void SetText(const std::u16string& t) override {
+    std::u16string Texto() const override { return text; }
+    void DefinirTexto(const std::u16string& t) override {
         text = t;
         caret = 0;
         ++setTextCalls;
     }
-    void SetCaret(std::size_t position) override { caret = position < text.size() ? position : text.size(); }
-    void SetLocked(bool l) override { locked = l; }
-    void SetFocus() override {
+    void DefinirCursor(std::size_t position) override {
+        caret = position < text.size() ? position : text.size();
+    }
+    void Travar(bool l) override { locked = l; }
+    void Focar() override {
         focus_.owner = name_;
         if (onFocus) {
             onFocus();
@@ -47,19 +49,19 @@ public:
 
 private:
     std::string name_;
-    Focus& focus_;
+    Foco& focus_;
 };
 
 // The question box as every toolkit has it: the real model, shown by a view
 // that only records where the focus went.
-class FakePergunta final : public janelas::ModeloPergunta::Vista {
+class PerguntaFalsa final : public janelas::ModeloPergunta::Vista {
 public:
-    FakePergunta(std::string name, Focus& focus, std::size_t maximo = 200)
+    PerguntaFalsa(std::string name, Foco& focus, std::size_t maximo = 200)
         : box(maximo), name_(std::move(name)), focus_(focus) {
         box.Ligar(this);
     }
-    FakePergunta(const FakePergunta&) = delete;
-    FakePergunta& operator=(const FakePergunta&) = delete;
+    PerguntaFalsa(const PerguntaFalsa&) = delete;
+    PerguntaFalsa& operator=(const PerguntaFalsa&) = delete;
 
     void Mostrar(const janelas::ModeloPergunta&) override { ++shown; }
     void Focar() override { focus_.owner = name_; }
@@ -72,11 +74,11 @@ public:
 
 private:
     std::string name_;
-    Focus& focus_;
+    Foco& focus_;
 };
 
 // Each code point typed as one keystroke, as a keyboard sends them.
-inline void Type(janelas::ModeloPergunta& box, std::u32string_view keys) {
+inline void Digitar(janelas::ModeloPergunta& box, std::u32string_view keys) {
     for (const char32_t key : keys) {
         toolkit::Tecla tecla;
         texto::Acrescentar(tecla, key);
@@ -84,13 +86,13 @@ inline void Type(janelas::ModeloPergunta& box, std::u32string_view keys) {
     }
 }
 
-class FakeButton final : public toolkit::Button {
+class BotaoFalso final : public toolkit::Botao {
 public:
-    FakeButton(std::string name, Focus& focus, bool startEnabled)
+    BotaoFalso(std::string name, Foco& focus, bool startEnabled)
         : enabled(startEnabled), name_(std::move(name)), focus_(focus) {}
 
-    void SetEnabled(bool e) override { enabled = e; }
-    void SetFocus() override {
+    void Habilitar(bool e) override { enabled = e; }
+    void Focar() override {
         if (enabled) {
             focus_.owner = name_;
         }
@@ -100,24 +102,24 @@ public:
 
 private:
     std::string name_;
-    Focus& focus_;
+    Foco& focus_;
 };
 
-class FakeTimer final : public toolkit::Timer {
+class TemporizadorFalso final : public toolkit::Temporizador {
 public:
-    void SetEnabled(bool e) override { enabled = e; }
+    void Habilitar(bool e) override { enabled = e; }
     bool enabled = false;
 };
 
-class FakeDialogs final : public toolkit::Dialogs {
+class DialogosFalsos final : public toolkit::Dialogos {
 public:
-    void ShowAjudaModal() override {
+    void MostrarAjudaModal() override {
         shown.emplace_back("FrmAjuda");
         if (whileShown) {
             whileShown();
         }
     }
-    void ShowSobreModal() override {
+    void MostrarSobreModal() override {
         shown.emplace_back("FrmSobre");
         if (whileShown) {
             whileShown();
@@ -129,16 +131,16 @@ public:
     std::function<void()> whileShown;
 };
 
-class FakeApplication final : public toolkit::Application {
+class AplicacaoFalsa final : public toolkit::Aplicacao {
 public:
-    void EndNow() override { ended = true; }
+    void EncerrarJa() override { ended = true; }
     bool ended = false;
 };
 
 // A generator that yields scripted values, then repeats the last one.
-class FakeGerador final : public Gerador {
+class GeradorFalso final : public Gerador {
 public:
-    explicit FakeGerador(std::vector<double> values = {0.0}) : values_(std::move(values)) {}
+    explicit GeradorFalso(std::vector<double> values = {0.0}) : values_(std::move(values)) {}
 
     void Semear(std::uint64_t seed) override { seeds.push_back(seed); }
     double Proximo() override {
@@ -161,20 +163,20 @@ private:
 };
 
 // The main window as the game logic sees it, in its initial state.
-struct FakeMainWindow {
-    Focus focus{"TxtPergunta"};
-    FakePergunta pergunta{"TxtPergunta", focus};
+struct PrincipalFalsa {
+    Foco focus{"TxtPergunta"};
+    PerguntaFalsa pergunta{"TxtPergunta", focus};
     janelas::ModeloPergunta& TxtPergunta = pergunta.box;
-    FakeTextBox TxtResposta{"TxtResposta", focus};
-    FakeButton CmdPergunta{"CmdPergunta", focus, true};
-    FakeButton CmdNova{"CmdNova", focus, false};
-    FakeButton CmdSair{"CmdSair", focus, true};
-    FakeTimer Timer;
-    FakeDialogs Janelas;
-    FakeApplication App;
+    CaixaFalsa TxtResposta{"TxtResposta", focus};
+    BotaoFalso CmdPergunta{"CmdPergunta", focus, true};
+    BotaoFalso CmdNova{"CmdNova", focus, false};
+    BotaoFalso CmdSair{"CmdSair", focus, true};
+    TemporizadorFalso Timer;
+    DialogosFalsos Janelas;
+    AplicacaoFalsa Programa;
 
-    toolkit::MainWindowControls Controls() {
-        return {TxtPergunta, TxtResposta, CmdPergunta, CmdNova, CmdSair, Timer, Janelas, App};
+    toolkit::ControlesPrincipal Controls() {
+        return {TxtPergunta, TxtResposta, CmdPergunta, CmdNova, CmdSair, Timer, Janelas, Programa};
     }
     // The question box's keystrokes go through the oracle's filter.
     void Wire(Oraculo& oraculo) {

@@ -1,4 +1,4 @@
-#include "ControlesWeb.h"
+#include "Controles.h"
 
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
@@ -11,11 +11,11 @@ namespace morvantis::web {
 
 using emscripten::val;
 
-std::u16string CaixaWeb::Text() const {
+std::u16string Caixa::Texto() const {
     return elemento_["value"].as<std::u16string>();
 }
 
-CaixaWeb::~CaixaWeb() {
+Caixa::~Caixa() {
     if (quadro_ != 0) {
         emscripten_cancel_animation_frame(quadro_);
     }
@@ -26,50 +26,50 @@ CaixaWeb::~CaixaWeb() {
 // caret. Scrolling back to the top needs the layout, so it waits for the
 // next frame, once however many texts came before it: a reveal's tick
 // forces no layout.
-void CaixaWeb::SetText(const std::u16string& texto) {
+void Caixa::DefinirTexto(const std::u16string& texto) {
     elemento_.set("value", val(texto));
     elemento_.call<void>("setSelectionRange", 0, 0);
     if (quadro_ == 0) {
-        quadro_ = emscripten_request_animation_frame(&CaixaWeb::AoTopo, this);
+        quadro_ = emscripten_request_animation_frame(&Caixa::AoTopo, this);
     }
 }
 
-int CaixaWeb::AoTopo(double /*agora*/, void* caixa) {
-    auto& c = *static_cast<CaixaWeb*>(caixa);
+int Caixa::AoTopo(double /*agora*/, void* caixa) {
+    auto& c = *static_cast<Caixa*>(caixa);
     c.quadro_ = 0;
     c.elemento_.set("scrollTop", 0);
     return 0;
 }
 
-void CaixaWeb::SetCaret(std::size_t posicao) {
+void Caixa::DefinirCursor(std::size_t posicao) {
     const auto tamanho = elemento_["value"]["length"].as<std::size_t>();
     const auto p = static_cast<double>(std::min(posicao, tamanho));
     elemento_.call<void>("setSelectionRange", p, p);
 }
 
-void CaixaWeb::SetLocked(bool travada) {
+void Caixa::Travar(bool travada) {
     elemento_.set("readOnly", travada);
 }
 
-void CaixaWeb::SetFocus() {
+void Caixa::Focar() {
     elemento_.call<void>("focus");
 }
 
-void BotaoWeb::SetEnabled(bool habilitado) {
+void Botao::Habilitar(bool habilitado) {
     elemento_.set("disabled", !habilitado);
 }
 
-void BotaoWeb::SetFocus() {
+void Botao::Focar() {
     elemento_.call<void>("focus");
 }
 
-TemporizadorWeb::~TemporizadorWeb() {
+Temporizador::~Temporizador() {
     if (pendente_ != 0) {
         emscripten_clear_timeout(pendente_);
     }
 }
 
-void TemporizadorWeb::SetEnabled(bool habilitado) {
+void Temporizador::Habilitar(bool habilitado) {
     if (habilitado == compasso_.Ligado()) {
         return;
     }
@@ -85,15 +85,15 @@ void TemporizadorWeb::SetEnabled(bool habilitado) {
     Agendar();
 }
 
-void TemporizadorWeb::Agendar() {
+void Temporizador::Agendar() {
     // Rounded up: the page truncates a timeout to whole milliseconds, and a
     // tick never comes before its time.
     const double atraso = std::ceil(compasso_.Espera(emscripten_get_now()));
-    pendente_ = emscripten_set_timeout(&TemporizadorWeb::Pulsar, atraso, this);
+    pendente_ = emscripten_set_timeout(&Temporizador::Pulsar, atraso, this);
 }
 
-void TemporizadorWeb::Pulsar(void* temporizador) {
-    auto& t = *static_cast<TemporizadorWeb*>(temporizador);
+void Temporizador::Pulsar(void* temporizador) {
+    auto& t = *static_cast<Temporizador*>(temporizador);
     t.pendente_ = 0;
     t.compasso_.Pulsar(emscripten_get_now(), [&t] {
         if (t.handler_) {

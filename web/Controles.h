@@ -18,18 +18,18 @@ namespace morvantis::web {
 
 // A text box the page edits itself: the multi-line ones (the answer, the
 // help text).
-class CaixaWeb final : public toolkit::TextBox {
+class Caixa final : public toolkit::Caixa {
 public:
-    explicit CaixaWeb(emscripten::val elemento) : elemento_(std::move(elemento)) {}
-    ~CaixaWeb() override;
-    CaixaWeb(const CaixaWeb&) = delete;
-    CaixaWeb& operator=(const CaixaWeb&) = delete;
+    explicit Caixa(emscripten::val elemento) : elemento_(std::move(elemento)) {}
+    ~Caixa() override;
+    Caixa(const Caixa&) = delete;
+    Caixa& operator=(const Caixa&) = delete;
 
-    [[nodiscard]] std::u16string Text() const override;
-    void SetText(const std::u16string& texto) override;
-    void SetCaret(std::size_t posicao) override;
-    void SetLocked(bool travada) override;
-    void SetFocus() override;
+    [[nodiscard]] std::u16string Texto() const override;
+    void DefinirTexto(const std::u16string& texto) override;
+    void DefinirCursor(std::size_t posicao) override;
+    void Travar(bool travada) override;
+    void Focar() override;
 
 private:
     static int AoTopo(double agora, void* caixa);
@@ -38,12 +38,12 @@ private:
     long quadro_ = 0;
 };
 
-class BotaoWeb final : public toolkit::Button {
+class Botao final : public toolkit::Botao {
 public:
-    explicit BotaoWeb(emscripten::val elemento) : elemento_(std::move(elemento)) {}
+    explicit Botao(emscripten::val elemento) : elemento_(std::move(elemento)) {}
 
-    void SetEnabled(bool habilitado) override;
-    void SetFocus() override;
+    void Habilitar(bool habilitado) override;
+    void Focar() override;
 
 private:
     emscripten::val elemento_;
@@ -52,14 +52,14 @@ private:
 // Ticks on the shared schedule (janelas::Compasso): each timeout runs every
 // tick that is due by then, so a page slowed down or busy drawing still
 // types a reveal of n characters in n intervals.
-class TemporizadorWeb final : public toolkit::Timer {
+class Temporizador final : public toolkit::Temporizador {
 public:
-    explicit TemporizadorWeb(int intervaloMs) : compasso_(intervaloMs) {}
-    ~TemporizadorWeb() override;
-    TemporizadorWeb(const TemporizadorWeb&) = delete;
-    TemporizadorWeb& operator=(const TemporizadorWeb&) = delete;
+    explicit Temporizador(int intervaloMs) : compasso_(intervaloMs) {}
+    ~Temporizador() override;
+    Temporizador(const Temporizador&) = delete;
+    Temporizador& operator=(const Temporizador&) = delete;
 
-    void SetEnabled(bool habilitado) override;
+    void Habilitar(bool habilitado) override;
     void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
 
 private:

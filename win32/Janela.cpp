@@ -1,4 +1,4 @@
-#include "JanelaWin32.h"
+#include "Janela.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -97,8 +97,7 @@ DWORD EstiloCaixa(const Controle& c) {
 
 }  // namespace
 
-JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND dono)
-    : kit_(kit), descricao_(descricao) {
+Janela::Janela(Kit& kit, const janelas::Janela& descricao, HWND dono) : kit_(kit), descricao_(descricao) {
     CreateWindowExW(EstiloEstendido, Classe, ParaWide(descricao.nomeAcessivel).c_str(), EstiloJanela, 0, 0, 0,
                     0, dono, nullptr, kit.Instancia(), this);
     if (hwnd_ == nullptr) {
@@ -115,7 +114,7 @@ JanelaWin32::JanelaWin32(KitWin32& kit, const janelas::Janela& descricao, HWND d
     Dispor(GetDpiForWindow(hwnd_));
 }
 
-JanelaWin32::~JanelaWin32() {
+Janela::~Janela() {
     perguntas_.clear();
     temporizadores_.clear();
     if (IsWindow(hwnd_)) {
@@ -129,7 +128,7 @@ JanelaWin32::~JanelaWin32() {
     }
 }
 
-void JanelaWin32::Criar(const Controle& c, int id) {
+void Janela::Criar(const Controle& c, int id) {
     Vivo v{&c, nullptr, id};
     const std::string nome(c.nome);
     constexpr DWORD Visivel = WS_CHILD | WS_VISIBLE;
@@ -175,7 +174,7 @@ void JanelaWin32::Criar(const Controle& c, int id) {
     controles_.push_back(v);
 }
 
-void JanelaWin32::Dispor(UINT dpi) {
+void Janela::Dispor(UINT dpi) {
     dpi_ = dpi;
     HDC dc = GetDC(hwnd_);
     for (Vivo& v : controles_) {
@@ -227,7 +226,7 @@ void JanelaWin32::Dispor(UINT dpi) {
 
 // Centred on the screen it is on, the taskbar ignored, as the windows were
 // always placed.
-void JanelaWin32::Centrar() {
+void Janela::Centrar() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -239,7 +238,7 @@ void JanelaWin32::Centrar() {
     SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-const JanelaWin32::Vivo* JanelaWin32::Achar(std::string_view nome) const {
+const Janela::Vivo* Janela::Achar(std::string_view nome) const {
     for (const Vivo& v : controles_) {
         if (v.descricao->nome == nome) {
             return &v;
@@ -248,7 +247,7 @@ const JanelaWin32::Vivo* JanelaWin32::Achar(std::string_view nome) const {
     return nullptr;
 }
 
-const JanelaWin32::Vivo* JanelaWin32::Achar(HWND controle) const {
+const Janela::Vivo* Janela::Achar(HWND controle) const {
     for (const Vivo& v : controles_) {
         if (v.hwnd == controle) {
             return &v;
@@ -257,46 +256,46 @@ const JanelaWin32::Vivo* JanelaWin32::Achar(HWND controle) const {
     return nullptr;
 }
 
-HWND JanelaWin32::HwndDe(std::string_view nome) const {
+HWND Janela::HwndDe(std::string_view nome) const {
     const Vivo* v = Achar(nome);
     return v != nullptr ? v->hwnd : nullptr;
 }
 
-toolkit::TextBox& JanelaWin32::Caixa(std::string_view nome) {
+toolkit::Caixa& Janela::Caixa(std::string_view nome) {
     if (const auto it = perguntas_.find(nome); it != perguntas_.end()) {
         return it->second->Modelo();
     }
     return janelas::Achar(caixas_, nome);
 }
 
-toolkit::Button& JanelaWin32::Botao(std::string_view nome) {
+toolkit::Botao& Janela::Botao(std::string_view nome) {
     return janelas::Achar(botoes_, nome);
 }
 
-toolkit::Timer& JanelaWin32::Temporizador(std::string_view nome) {
+toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
     return janelas::Achar(temporizadores_, nome);
 }
 
-void JanelaWin32::AoClicar(std::string_view botao, std::function<void()> handler) {
+void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
     janelas::Achar(botoes_, botao);
     cliques_[Achar(botao)->id] = std::move(handler);
 }
 
-void JanelaWin32::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
+void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWin32::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
+void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     janelas::Achar(caixas_, caixa);
     focos_[Achar(caixa)->id] = std::move(handler);
 }
 
-bool JanelaWin32::Habilitado(const janelas::Controle& c) const {
+bool Janela::Habilitado(const janelas::Controle& c) const {
     const Vivo* v = Achar(c.nome);
     return v != nullptr && v->hwnd != nullptr && IsWindowEnabled(v->hwnd) != FALSE;
 }
 
-void JanelaWin32::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     const Vivo* origem = Achar(de);
     const janelas::Controle* vizinho =
         origem != nullptr ? descricao_.Vizinho(*origem->descricao, sentido,
@@ -309,11 +308,11 @@ void JanelaWin32::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     }
 }
 
-void JanelaWin32::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
     janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
-void JanelaWin32::Mostrar() {
+void Janela::Mostrar() {
     Centrar();
     // The focus shows from the start, not only once a key has been used.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
@@ -327,7 +326,7 @@ void JanelaWin32::Mostrar() {
     UpdateWindow(hwnd_);
 }
 
-void JanelaWin32::MostrarModal(std::function<void()> aoFechar) {
+void Janela::MostrarModal(std::function<void()> aoFechar) {
     desabilitadas_.clear();
     fechada_ = false;
     // Disabling the window below takes its focus away: it comes back there
@@ -336,7 +335,7 @@ void JanelaWin32::MostrarModal(std::function<void()> aoFechar) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND outra, LPARAM eu) -> BOOL {
-            auto* janela = reinterpret_cast<JanelaWin32*>(eu);
+            auto* janela = reinterpret_cast<Janela*>(eu);
             if (outra != janela->hwnd_ && IsWindowVisible(outra) && IsWindowEnabled(outra)) {
                 janela->desabilitadas_.push_back(outra);
             }
@@ -355,7 +354,7 @@ void JanelaWin32::MostrarModal(std::function<void()> aoFechar) {
     }
 }
 
-void JanelaWin32::Fechar() {
+void Janela::Fechar() {
     // The windows below take input again before this one leaves, so that
     // Windows activates its owner rather than another program.
     for (HWND outra : desabilitadas_) {
@@ -372,17 +371,17 @@ void JanelaWin32::Fechar() {
     focoAbaixo_ = nullptr;
 }
 
-LRESULT CALLBACK JanelaWin32::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Janela::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* eu = static_cast<JanelaWin32*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        auto* eu = static_cast<Janela*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         eu->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(eu));
     }
-    auto* eu = reinterpret_cast<JanelaWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* eu = reinterpret_cast<Janela*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return eu != nullptr ? eu->Tratar(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
+LRESULT Janela::Colorir(HDC dc, HWND controle) {
     using janelas::CorSistema;
     using janelas::Uso;
     const bool hc = altoContraste_;
@@ -421,7 +420,7 @@ LRESULT JanelaWin32::Colorir(HDC dc, HWND controle) {
 // The dialog frame ring by ring, each janelas::AnelEmPixels wide at this DPI:
 // in the classic shades (Windows and Wine would draw it in the desktop's own
 // greys), or the high-contrast theme's.
-void JanelaWin32::PintarMoldura() {
+void Janela::PintarMoldura() {
     RECT fora{};
     GetWindowRect(hwnd_, &fora);
     const int n = janelas::AnelEmPixels(EscalaDe(dpi_));
@@ -443,7 +442,7 @@ void JanelaWin32::PintarMoldura() {
     ReleaseDC(hwnd_, dc);
 }
 
-RECT JanelaWin32::MarcaDe(HWND controle) const {
+RECT Janela::MarcaDe(HWND controle) const {
     RECT r{};
     GetWindowRect(controle, &r);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
@@ -454,7 +453,7 @@ RECT JanelaWin32::MarcaDe(HWND controle) const {
 
 // janelas::CorMarcaFoco's ring around the control with the focus, on the
 // window's ground.
-void JanelaWin32::PintarMarcaDeFoco(HDC dc) {
+void Janela::PintarMarcaDeFoco(HDC dc) {
     HWND foco = GetFocus();
     const Vivo* v = foco != nullptr ? Achar(foco) : nullptr;
     if (v == nullptr || !v->descricao->TomaFoco()) {
@@ -477,7 +476,7 @@ void JanelaWin32::PintarMarcaDeFoco(HDC dc) {
 // A control's own notifications: clicks, and the focus coming and going.
 // The IDOK and IDCANCEL that the dialog keys send for Enter and Escape when
 // no button has the focus press nothing.
-LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
+LRESULT Janela::Comando(WPARAM wp, LPARAM lp) {
     auto* controle = reinterpret_cast<HWND>(lp);
     if (controle == nullptr) {
         return 0;
@@ -519,7 +518,7 @@ LRESULT JanelaWin32::Comando(WPARAM wp, LPARAM lp) {
     return 0;
 }
 
-LRESULT JanelaWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Janela::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_NCCALCSIZE: {
             // The client area inside the frame's three rings (wp TRUE: the

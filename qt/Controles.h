@@ -24,33 +24,33 @@ namespace morvantis::qt {
 
 // A multi-line box (QTextEdit or QPlainTextEdit).
 template <typename Edicao>
-class AreaTexto final : public toolkit::TextBox {
+class Caixa final : public toolkit::Caixa {
 public:
-    explicit AreaTexto(Edicao& caixa) : caixa_(caixa) {}
+    explicit Caixa(Edicao& caixa) : caixa_(caixa) {}
 
-    [[nodiscard]] std::u16string Text() const override { return ParaU16(caixa_.toPlainText()); }
+    [[nodiscard]] std::u16string Texto() const override { return ParaU16(caixa_.toPlainText()); }
     // A box that centres its lines does so through its document's default
     // text option, which survives setPlainText.
-    void SetText(const std::u16string& texto) override { caixa_.setPlainText(ParaQString(texto)); }
-    void SetCaret(std::size_t posicao) override {
+    void DefinirTexto(const std::u16string& texto) override { caixa_.setPlainText(ParaQString(texto)); }
+    void DefinirCursor(std::size_t posicao) override {
         QTextCursor cursor = caixa_.textCursor();
         const auto tamanho = static_cast<std::size_t>(caixa_.toPlainText().size());
         cursor.setPosition(static_cast<int>(posicao < tamanho ? posicao : tamanho));
         caixa_.setTextCursor(cursor);
     }
-    void SetLocked(bool travada) override { caixa_.setReadOnly(travada); }
-    void SetFocus() override { caixa_.setFocus(Qt::OtherFocusReason); }
+    void Travar(bool travada) override { caixa_.setReadOnly(travada); }
+    void Focar() override { caixa_.setFocus(Qt::OtherFocusReason); }
 
 private:
     Edicao& caixa_;
 };
 
-class Botao final : public toolkit::Button {
+class Botao final : public toolkit::Botao {
 public:
     explicit Botao(QPushButton& botao) : botao_(botao) {}
 
-    void SetEnabled(bool habilitado) override;
-    void SetFocus() override;
+    void Habilitar(bool habilitado) override;
+    void Focar() override;
 
 private:
     QPushButton& botao_;
@@ -58,11 +58,11 @@ private:
 
 // Runs its handler as many times as the schedule says are due at each of
 // the QTimer's wakes, so a late wake catches up.
-class Temporizador final : public toolkit::Timer {
+class Temporizador final : public toolkit::Temporizador {
 public:
     explicit Temporizador(QTimer& timer);
 
-    void SetEnabled(bool habilitado) override;
+    void Habilitar(bool habilitado) override;
     void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
 
 private:

@@ -11,32 +11,32 @@
 #include <memory>
 #include <string>
 
+#include "Controles.h"
 #include "JanelaFixa.h"
 #include "Kit.h"
-#include "QtToolkit.h"
 
 namespace morvantis::qt {
 
-class JanelaQt final : public janelas::JanelaViva {
+class Janela final : public janelas::JanelaViva {
 public:
-    JanelaQt(const janelas::Janela& descricao, QWidget* dono);
+    Janela(const janelas::Janela& descricao, QWidget* dono);
     // Deletes the window at once: its owner destroys it only once the handler
     // that closed it has returned.
-    ~JanelaQt() override;
-    JanelaQt(const JanelaQt&) = delete;
-    JanelaQt& operator=(const JanelaQt&) = delete;
+    ~Janela() override;
+    Janela(const Janela&) = delete;
+    Janela& operator=(const Janela&) = delete;
 
     // The widget, for tests and the windows opened over this one.
     [[nodiscard]] JanelaFixa* Widget() const { return janela_.data(); }
     // The widget of a window this kit realised; none for another kit's.
     [[nodiscard]] static JanelaFixa* De(janelas::JanelaViva& janela) {
-        auto* qt = dynamic_cast<JanelaQt*>(&janela);
+        auto* qt = dynamic_cast<Janela*>(&janela);
         return qt != nullptr ? qt->Widget() : nullptr;
     }
 
-    toolkit::TextBox& Caixa(std::string_view nome) override;
-    toolkit::Button& Botao(std::string_view nome) override;
-    toolkit::Timer& Temporizador(std::string_view nome) override;
+    toolkit::Caixa& Caixa(std::string_view nome) override;
+    toolkit::Botao& Botao(std::string_view nome) override;
+    toolkit::Temporizador& Temporizador(std::string_view nome) override;
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
@@ -54,15 +54,15 @@ private:
 
     const janelas::Janela& descricao_;
     QPointer<JanelaFixa> janela_;
-    janelas::PorNome<toolkit::TextBox> caixas_;
-    janelas::PorNome<toolkit::Button> botoes_;
+    janelas::PorNome<toolkit::Caixa> caixas_;
+    janelas::PorNome<toolkit::Botao> botoes_;
     janelas::PorNome<qt::Temporizador> temporizadores_;
 };
 
 // The Qt side of the windows' boundary.
-class KitQt final : public janelas::Kit {
+class Kit final : public janelas::Kit {
 public:
-    KitQt();
+    Kit();
 
     std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
                                                janelas::JanelaViva* dono) override;

@@ -16,25 +16,25 @@
 #include <vector>
 
 #include "CaixaPergunta.h"
-#include "ControlesWeb.h"
+#include "Controles.h"
 #include "Kit.h"
 #include "Ouvinte.h"
 
 namespace morvantis::web {
 
-class KitWeb;
+class Kit;
 
-class JanelaWeb final : public janelas::JanelaViva {
+class Janela final : public janelas::JanelaViva {
 public:
-    JanelaWeb(const janelas::Janela& descricao, KitWeb& kit);
+    Janela(const janelas::Janela& descricao, Kit& kit);
     // Takes the window's element out of the page.
-    ~JanelaWeb() override;
-    JanelaWeb(const JanelaWeb&) = delete;
-    JanelaWeb& operator=(const JanelaWeb&) = delete;
+    ~Janela() override;
+    Janela(const Janela&) = delete;
+    Janela& operator=(const Janela&) = delete;
 
-    toolkit::TextBox& Caixa(std::string_view nome) override;
-    toolkit::Button& Botao(std::string_view nome) override;
-    toolkit::Timer& Temporizador(std::string_view nome) override;
+    toolkit::Caixa& Caixa(std::string_view nome) override;
+    toolkit::Botao& Botao(std::string_view nome) override;
+    toolkit::Temporizador& Temporizador(std::string_view nome) override;
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
@@ -61,16 +61,16 @@ private:
     [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
 
     const janelas::Janela& descricao_;
-    KitWeb& kit_;
+    Kit& kit_;
     emscripten::val dialogo_;
     emscripten::val cliente_;
     // The element that takes the focus (for the question box, its input),
     // by control name, in tab order.
     std::vector<std::pair<std::string, emscripten::val>> elementos_;
-    janelas::PorNome<toolkit::TextBox> caixas_;
+    janelas::PorNome<toolkit::Caixa> caixas_;
     janelas::PorNome<CaixaPergunta> perguntas_;
-    janelas::PorNome<BotaoWeb> botoes_;
-    janelas::PorNome<TemporizadorWeb> temporizadores_;
+    janelas::PorNome<web::Botao> botoes_;
+    janelas::PorNome<web::Temporizador> temporizadores_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
     // How the focus is arriving, for the focus handlers.
@@ -80,9 +80,9 @@ private:
 };
 
 // The browser side of the windows' boundary.
-class KitWeb final : public janelas::Kit {
+class Kit final : public janelas::Kit {
 public:
-    KitWeb();
+    Kit();
 
     std::unique_ptr<janelas::JanelaViva> Criar(const janelas::Janela& descricao,
                                                janelas::JanelaViva* dono) override;
@@ -94,11 +94,11 @@ public:
     // history).
     void EncerrarJa() override;
 
-    void Registrar(JanelaWeb& janela) { janelas_.push_back(&janela); }
-    void Esquecer(JanelaWeb& janela);
+    void Registrar(Janela& janela) { janelas_.push_back(&janela); }
+    void Esquecer(Janela& janela);
 
 private:
-    std::vector<JanelaWeb*> janelas_;
+    std::vector<Janela*> janelas_;
     std::vector<emscripten::val> figuras_;
 };
 

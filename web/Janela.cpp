@@ -1,4 +1,4 @@
-#include "JanelaWeb.h"
+#include "Janela.h"
 
 #include <emscripten/eventloop.h>
 
@@ -119,7 +119,7 @@ void Executar(void* acao) {
 
 }  // namespace
 
-JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
+Janela::Janela(const janelas::Janela& descricao, Kit& kit)
     : descricao_(descricao), kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
     dialogo_["classList"].call<void>("add", std::string("janela"));
     Atributo(dialogo_, "data-nome", std::string(descricao.nome));
@@ -166,7 +166,7 @@ JanelaWeb::JanelaWeb(const janelas::Janela& descricao, KitWeb& kit)
 // stretched downwards, until its smallest tap target is 44 px and it still
 // fits across; the style sheet applies it where the window keeps its desktop
 // layout. A fine pointer keeps every pixel where the description puts it.
-void JanelaWeb::Escalar() {
+void Janela::Escalar() {
     Aneis();
     const val janela = val::global("window");
     janelas::Escala escala;
@@ -181,15 +181,15 @@ void JanelaWeb::Escalar() {
     dialogo_["style"].call<void>("setProperty", std::string("--estica"), val(escala.y / escala.x));
 }
 
-JanelaWeb::~JanelaWeb() {
+Janela::~Janela() {
     kit_.Esquecer(*this);
     ouvintes_.clear();
     dialogo_.call<void>("remove");
 }
 
-void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, int ordem) {
+void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int ordem) {
     if (c.tipo == janelas::Tipo::Temporizador) {
-        temporizadores_.emplace(std::string(c.nome), std::make_unique<TemporizadorWeb>(c.intervaloMs));
+        temporizadores_.emplace(std::string(c.nome), std::make_unique<web::Temporizador>(c.intervaloMs));
         return;
     }
     const std::string nome(c.nome);
@@ -201,7 +201,7 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
             elemento.set("type", std::string("button"));
             elemento.set("textContent", val(std::u16string(c.texto)));
             elemento.set("disabled", !c.habilitado);
-            botoes_.emplace(nome, std::make_unique<BotaoWeb>(elemento));
+            botoes_.emplace(nome, std::make_unique<web::Botao>(elemento));
             focavel = elemento;
             break;
         }
@@ -211,8 +211,8 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
                 elemento.set("readOnly", c.travado);
                 elemento.set("wrap", std::string(c.quebraLinhas ? "soft" : "off"));
                 elemento["classList"].call<void>("toggle", std::string("barra"), c.barraVertical);
-                auto caixa = std::make_unique<CaixaWeb>(elemento);
-                caixa->SetText(std::u16string(c.texto));
+                auto caixa = std::make_unique<web::Caixa>(elemento);
+                caixa->DefinirTexto(std::u16string(c.texto));
                 caixas_.emplace(nome, std::move(caixa));
                 focavel = elemento;
             } else {
@@ -231,7 +231,7 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
                 elemento.call<void>("appendChild", painel);
                 auto caixa = std::make_unique<CaixaPergunta>(elemento, focavel, painel,
                                                              static_cast<std::size_t>(c.maximoCaracteres));
-                caixa->Modelo().SetLocked(c.travado);
+                caixa->Modelo().Travar(c.travado);
                 perguntas_.emplace(nome, std::move(caixa));
             }
             // A box without a name of its own is named by what it says.
@@ -281,7 +281,7 @@ void JanelaWeb::Construir(const janelas::Janela& descricao, const Controle& c, i
     }
 }
 
-val JanelaWeb::Elemento(std::string_view nome) const {
+val Janela::Elemento(std::string_view nome) const {
     const auto it =
         std::find_if(elementos_.begin(), elementos_.end(), [&](const auto& e) { return e.first == nome; });
     if (it == elementos_.end()) {
@@ -290,50 +290,50 @@ val JanelaWeb::Elemento(std::string_view nome) const {
     return it->second;
 }
 
-void JanelaWeb::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
+void Janela::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
     ouvintes_.push_back(std::make_unique<Ouvinte>(std::move(alvo), tipo, std::move(acao)));
 }
 
-toolkit::TextBox& JanelaWeb::Caixa(std::string_view nome) {
+toolkit::Caixa& Janela::Caixa(std::string_view nome) {
     if (perguntas_.find(nome) != perguntas_.end()) {
         return janelas::Achar(perguntas_, nome).Modelo();
     }
     return janelas::Achar(caixas_, nome);
 }
 
-toolkit::Button& JanelaWeb::Botao(std::string_view nome) {
+toolkit::Botao& Janela::Botao(std::string_view nome) {
     return janelas::Achar(botoes_, nome);
 }
 
-toolkit::Timer& JanelaWeb::Temporizador(std::string_view nome) {
+toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
     return janelas::Achar(temporizadores_, nome);
 }
 
-void JanelaWeb::AoClicar(std::string_view botao, std::function<void()> handler) {
+void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
     (void)janelas::Achar(botoes_, botao);  // a button's name, or out_of_range
     Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
 }
 
-void JanelaWeb::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
+void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
 }
 
-void JanelaWeb::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
+void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     (void)janelas::Achar(caixas_, caixa);  // a box's name, or out_of_range
     Ouvir(Elemento(caixa), "focus", [this, handler = std::move(handler)](const val&) { handler(sentido_); });
 }
 
-bool JanelaWeb::Habilitado(const janelas::Controle& c) const {
+bool Janela::Habilitado(const janelas::Controle& c) const {
     return !Elemento(c.nome)["disabled"].as<bool>();
 }
 
-void JanelaWeb::FocarControle(const janelas::Controle& c, janelas::Sentido sentido) {
+void Janela::FocarControle(const janelas::Controle& c, janelas::Sentido sentido) {
     sentido_ = sentido;
     Elemento(c.nome).call<void>("focus");
     sentido_ = janelas::Sentido::Adiante;
 }
 
-void JanelaWeb::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     const janelas::Controle* origem = descricao_.Achar(de);
     const janelas::Controle* vizinho =
         origem != nullptr ? descricao_.Vizinho(*origem, sentido,
@@ -344,7 +344,7 @@ void JanelaWeb::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     }
 }
 
-void JanelaWeb::Tabular(const val& evento) {
+void Janela::Tabular(const val& evento) {
     const janelas::Sentido sentido =
         evento["shiftKey"].as<bool>() ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
     const val ativo = Documento()["activeElement"];
@@ -362,11 +362,11 @@ void JanelaWeb::Tabular(const val& evento) {
     }
 }
 
-void JanelaWeb::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
     janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
-void JanelaWeb::Focar() {
+void Janela::Focar() {
     const janelas::Controle* primeiro =
         descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
     if (primeiro != nullptr) {
@@ -374,14 +374,14 @@ void JanelaWeb::Focar() {
     }
 }
 
-void JanelaWeb::Mostrar() {
+void Janela::Mostrar() {
     if (!dialogo_["open"].as<bool>()) {
         dialogo_.call<void>("show");
     }
     Focar();
 }
 
-void JanelaWeb::MostrarModal(std::function<void()> aoFechar) {
+void Janela::MostrarModal(std::function<void()> aoFechar) {
     aoFechar_ = std::move(aoFechar);
     if (!dialogo_["open"].as<bool>()) {
         dialogo_.call<void>("showModal");
@@ -389,7 +389,7 @@ void JanelaWeb::MostrarModal(std::function<void()> aoFechar) {
     Focar();
 }
 
-void JanelaWeb::Fechar() {
+void Janela::Fechar() {
     if (dialogo_["open"].as<bool>()) {
         dialogo_.call<void>("close");
     }
@@ -403,7 +403,7 @@ void JanelaWeb::Fechar() {
 // custom properties of the page, from the descriptions' one table; and every
 // picture asked for at once, so a window opened later shows its picture
 // from the page's own copy.
-KitWeb::KitWeb() {
+Kit::Kit() {
     using janelas::CorSistema;
     val raiz = Documento()["documentElement"];
     for (const auto& [nome, cor] :
@@ -422,23 +422,22 @@ KitWeb::KitWeb() {
     }
 }
 
-std::unique_ptr<janelas::JanelaViva> KitWeb::Criar(const janelas::Janela& descricao,
-                                                   janelas::JanelaViva* dono) {
+std::unique_ptr<janelas::JanelaViva> Kit::Criar(const janelas::Janela& descricao, janelas::JanelaViva* dono) {
     // The page stacks modal dialogs itself, the newest on top.
     (void)dono;
-    return std::make_unique<JanelaWeb>(descricao, *this);
+    return std::make_unique<Janela>(descricao, *this);
 }
 
-void KitWeb::Depois(std::function<void()> acao) {
+void Kit::Depois(std::function<void()> acao) {
     emscripten_set_timeout(&Executar, 0, new std::function<void()>(std::move(acao)));
 }
 
-void KitWeb::Esquecer(JanelaWeb& janela) {
+void Kit::Esquecer(Janela& janela) {
     janelas_.erase(std::remove(janelas_.begin(), janelas_.end(), &janela), janelas_.end());
 }
 
-void KitWeb::EncerrarJa() {
-    for (JanelaWeb* janela : janelas_) {
+void Kit::EncerrarJa() {
+    for (Janela* janela : janelas_) {
         janela->Fechar();
     }
     val::global("document")["body"]["classList"].call<void>("add", std::string("encerrado"));

@@ -1,4 +1,4 @@
-#include "JanelaQt.h"
+#include "Janela.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,8 +12,8 @@
 
 #include "Aparencia.h"
 #include "CaixaPergunta.h"
+#include "Controles.h"
 #include "Figuras.h"
-#include "QtToolkit.h"
 
 namespace morvantis::qt {
 
@@ -112,8 +112,8 @@ QLabel* NovoRotulo(QWidget* pai, const janelas::Janela& janela, const Controle& 
 // A one-line box is the question box's model, shown by a CaixaPergunta.
 CaixaPergunta* NovaLinhaDeTexto(QWidget* pai, const janelas::Janela& janela, const Controle& c,
                                 janelas::ModeloPergunta& modelo) {
-    modelo.SetText(std::u16string(c.texto));
-    modelo.SetLocked(c.travado);
+    modelo.DefinirTexto(std::u16string(c.texto));
+    modelo.Travar(c.travado);
     auto* caixa = new CaixaPergunta(modelo, pai);
     Nomear(*caixa, janela, c);
     caixa->setAccessibleName(ParaQString(c.NomeAcessivel()));
@@ -249,7 +249,7 @@ private:
 
 }  // namespace
 
-JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
+Janela::Janela(const janelas::Janela& descricao, QWidget* dono)
     : descricao_(descricao),
       janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
                              ParaQColor(descricao.fundo, classico::Preto), dono)) {
@@ -275,11 +275,11 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
                     caixas_.emplace(nome, std::move(modelo));
                 } else if (c.alinhamento == janelas::Alinhamento::Centro) {
                     auto* caixa = NovaAreaCentrada(cliente, descricao, c);
-                    caixas_.emplace(nome, std::make_unique<AreaTexto<QTextEdit>>(*caixa));
+                    caixas_.emplace(nome, std::make_unique<qt::Caixa<QTextEdit>>(*caixa));
                     focavel = caixa;
                 } else {
                     auto* caixa = NovaArea(cliente, descricao, c);
-                    caixas_.emplace(nome, std::make_unique<AreaTexto<QPlainTextEdit>>(*caixa));
+                    caixas_.emplace(nome, std::make_unique<qt::Caixa<QPlainTextEdit>>(*caixa));
                     focavel = caixa;
                 }
                 break;
@@ -310,12 +310,12 @@ JanelaQt::JanelaQt(const janelas::Janela& descricao, QWidget* dono)
     }
 }
 
-JanelaQt::~JanelaQt() {
+Janela::~Janela() {
     delete janela_.data();
 }
 
 template <typename W>
-W& JanelaQt::Widget(std::string_view nome) const {
+W& Janela::Widget(std::string_view nome) const {
     auto* w = janela_ != nullptr ? janela_->findChild<W*>(Nome(nome)) : nullptr;
     if (w == nullptr) {
         throw std::out_of_range("no such control: " + std::string(nome));
@@ -323,24 +323,24 @@ W& JanelaQt::Widget(std::string_view nome) const {
     return *w;
 }
 
-toolkit::TextBox& JanelaQt::Caixa(std::string_view nome) {
+toolkit::Caixa& Janela::Caixa(std::string_view nome) {
     return janelas::Achar(caixas_, nome);
 }
 
-toolkit::Button& JanelaQt::Botao(std::string_view nome) {
+toolkit::Botao& Janela::Botao(std::string_view nome) {
     return janelas::Achar(botoes_, nome);
 }
 
-toolkit::Timer& JanelaQt::Temporizador(std::string_view nome) {
+toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
     return janelas::Achar(temporizadores_, nome);
 }
 
-void JanelaQt::AoClicar(std::string_view botao, std::function<void()> handler) {
+void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
     QObject::connect(&Widget<QPushButton>(botao), &QPushButton::clicked, janela_,
                      [handler = std::move(handler)] { handler(); });
 }
 
-void JanelaQt::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
+void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     auto* modelo = dynamic_cast<janelas::ModeloPergunta*>(&Caixa(caixa));
     if (modelo == nullptr) {
         throw std::out_of_range("no one-line box: " + std::string(caixa));
@@ -348,11 +348,11 @@ void JanelaQt::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
     modelo->DefinirFiltro(std::move(filtro));
 }
 
-void JanelaQt::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
+void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
     new AoFocar(Widget<QWidget>(caixa), std::move(handler));
 }
 
-void JanelaQt::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
+void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     const Controle* origem = descricao_.Achar(de);
     const Controle* vizinho =
         origem != nullptr
@@ -365,18 +365,18 @@ void JanelaQt::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     }
 }
 
-void JanelaQt::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
+void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
     janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
-void JanelaQt::Mostrar() {
+void Janela::Mostrar() {
     // Alone on screen, it takes all input anyway; as a modal window, openbox
     // gives it the focus although it is kept out of the taskbar.
     janela_->setWindowModality(Qt::ApplicationModal);
     janela_->show();
 }
 
-void JanelaQt::MostrarModal(std::function<void()> aoFechar) {
+void Janela::MostrarModal(std::function<void()> aoFechar) {
     janela_->exec();
     // The window may be gone by now; nothing of it is touched again.
     if (aoFechar) {
@@ -384,7 +384,7 @@ void JanelaQt::MostrarModal(std::function<void()> aoFechar) {
     }
 }
 
-void JanelaQt::Fechar() {
+void Janela::Fechar() {
     if (janela_ != nullptr) {
         janela_->done(0);
     }
@@ -393,20 +393,19 @@ void JanelaQt::Fechar() {
 // The program ends through the flow alone. Between "Entrar" and the main
 // window no window is on screen, and Qt would otherwise take that moment for
 // the end of the program.
-KitQt::KitQt() {
+Kit::Kit() {
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
-std::unique_ptr<janelas::JanelaViva> KitQt::Criar(const janelas::Janela& descricao,
-                                                  janelas::JanelaViva* dono) {
-    return std::make_unique<JanelaQt>(descricao, dono != nullptr ? JanelaQt::De(*dono) : nullptr);
+std::unique_ptr<janelas::JanelaViva> Kit::Criar(const janelas::Janela& descricao, janelas::JanelaViva* dono) {
+    return std::make_unique<Janela>(descricao, dono != nullptr ? Janela::De(*dono) : nullptr);
 }
 
-void KitQt::Depois(std::function<void()> acao) {
+void Kit::Depois(std::function<void()> acao) {
     QMetaObject::invokeMethod(qApp, std::move(acao), Qt::QueuedConnection);
 }
 
-void KitQt::EncerrarJa() {
+void Kit::EncerrarJa() {
     for (QWidget* janela : QApplication::topLevelWidgets()) {
         janela->hide();
     }
