@@ -76,6 +76,20 @@ fuzz: deps
 clean:
 	rm -rf build build-* release
 
+# `make format`: clang-format over the project's own C++ files, by the root
+# .clang-format; `make format-check` changes nothing and fails, listing the
+# files, where it would change one (tools/format; .ci/run runs it). The tree
+# is formatted with Debian 12's clang-format 14.
+.PHONY: format format-check format-deps
+format-deps:
+	@tools/install-deps format
+
+format: format-deps
+	@tools/format
+
+format-check: format-deps
+	@tools/format --check
+
 # `make release`: the .deb, the Windows installer and zip, and the page as
 # an archive, named with the version, with SHA256SUMS, in release/; built
 # twice in two folders and compared byte for byte (tools/release).
