@@ -118,8 +118,8 @@ export async function abrirNavegador() {
 // (HTTP, no BiDi): one session at a time (a page a failed test left open
 // goes first), and the few page operations the tests use, as puppeteer
 // names them.
-const TECLAS = { Backspace: "\uE003", Enter: "\uE007", Control: "\uE009", Escape: "\uE00C", End: "\uE010",
-  Home: "\uE011", Delete: "\uE017" };
+const TECLAS = { Backspace: "\uE003", Tab: "\uE004", Enter: "\uE007", Shift: "\uE008", Control: "\uE009",
+  Escape: "\uE00C", End: "\uE010", Home: "\uE011", Delete: "\uE017" };
 async function abrirWebKit() {
   const tela = spawn("Xvfb", ["-displayfd", "3", "-noreset", "-nolisten", "tcp", "-screen", "0", "1600x1400x24"],
     { stdio: ["ignore", "ignore", "ignore", "pipe"] });
