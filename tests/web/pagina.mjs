@@ -143,9 +143,17 @@ async function abrirWebKit() {
   const fecharTodas = () => Promise.all([...abertas].map((p) => p.close()));
   const novaPagina = async () => {
     await fecharTodas();
-    const { sessionId } = await pedir("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": {
-      binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser", args: ["--automation"] } } } });
+    // A device scale is GTK's (GDK_SCALE, whole numbers), fixed as MiniBrowser starts:
+    // setViewport with another starts it afresh, so it comes before goto.
+    let sessionId, escala;
+    const iniciar = async (e) => {
+      if (sessionId) await sessao("DELETE", "");
+      ({ sessionId } = await pedir("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": {
+        binary: "/usr/bin/env", args: [`GDK_SCALE=${escala = e}`, "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+          "--automation"] } } } }));
+    };
     const sessao = (metodo, caminho, corpo) => pedir(metodo, `/session/${sessionId}${caminho}`, corpo);
+    await iniciar(1);
     // `f(...args)` run and awaited in the page, its result back as JSON.
     const rodar = (f, ...args) => sessao("POST", "/execute/async", { args, script: `const a = [...arguments];
       const fim = a.pop();
@@ -175,8 +183,11 @@ async function abrirWebKit() {
       screenshot: () => rodar(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))))
         .then(() => sessao("GET", "/screenshot")),
       // The window is its tool bar and the page; at least 447 px wide.
-      setViewport: ({ width, height }) => rodar(() => [outerWidth - innerWidth, outerHeight - innerHeight])
-        .then(([l, a]) => sessao("POST", "/window/rect", { width: width + l, height: height + a })),
+      setViewport: async ({ width, height, deviceScaleFactor = 1 }) => {
+        if (deviceScaleFactor !== escala) await iniciar(deviceScaleFactor);
+        const [l, a] = await rodar(() => [outerWidth - innerWidth, outerHeight - innerHeight]);
+        await sessao("POST", "/window/rect", { width: width + l, height: height + a });
+      },
       close: async () => { abertas.delete(pagina); await sessao("DELETE", ""); },
     };
     abertas.add(pagina);
