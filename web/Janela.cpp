@@ -139,7 +139,11 @@ Janela::Janela(const janelas::Janela& descricao, Kit& kit)
     // The windows have no cancel button: Escape closes none of them.
     Ouvir(dialogo_, "cancel", [](const val& e) { e.call<void>("preventDefault"); });
     Ouvir(dialogo_, "keydown", [this](const val& e) {
-        const std::string tecla = e["key"].as<std::string>();
+        std::string tecla = e["key"].as<std::string>();
+        // WebKitGTK names Shift+Tab (GTK's ISO_Left_Tab) "Unidentified".
+        if (tecla == "Unidentified" && e["code"].as<std::string>() == "Tab") {
+            tecla = "Tab";
+        }
         if (tecla == "Escape") {
             e.call<void>("preventDefault");
         } else if (tecla == "Tab" && !e["ctrlKey"].as<bool>() && !e["altKey"].as<bool>() &&

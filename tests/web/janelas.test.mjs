@@ -115,14 +115,18 @@ for (const escala of [1, 2, 3]) {
       // The 3-ring frame: the 3-D light outside and white inside above and
       // to the left, the dark edge outside and grey inside below and to the
       // right, the dark edge owning the top-right and bottom-left corners.
-      const { l, t, r, b, cor } = await pagina.$eval(`dialog${controle(janela)}`, (d, e) => {
+      const { l, t, r, b, cor, centro } = await pagina.$eval(`dialog${controle(janela)}`, (d, e) => {
         const q = d.getBoundingClientRect();
         const raiz = getComputedStyle(document.documentElement);
         const cor = Object.fromEntries(["--luz-3d", "--luz", "--sombra", "--sombra-escura", "--face"]
           .map((v) => [v, raiz.getPropertyValue(v).trim()]));
         const px = (v) => Math.round(v) * e;
-        return { l: px(q.left), t: px(q.top), r: px(q.right) - 1, b: px(q.bottom) - 1, cor };
+        // Centred on a whole pixel, an odd one left over to the right and below.
+        const { clientWidth: w, clientHeight: h } = document.documentElement;
+        const centro = [q.left - Math.floor((w - q.width) / 2), q.top - Math.floor((h - q.height) / 2)];
+        return { l: px(q.left), t: px(q.top), r: px(q.right) - 1, b: px(q.bottom) - 1, cor, centro };
       }, escala);
+      assert.deepEqual(centro, [0, 0], `${janela} centred`);
       const cantos = [];
       for (let d = 0; d < escala; ++d) {
         const [i, j, k] = [d, escala + d, 2 * escala + d];

@@ -118,8 +118,8 @@ export async function abrirNavegador() {
 // (HTTP, no BiDi): one session at a time (a page a failed test left open
 // goes first), and the few page operations the tests use, as puppeteer
 // names them.
-const TECLAS = { Backspace: "\uE003", Enter: "\uE007", Control: "\uE009", Escape: "\uE00C", End: "\uE010",
-  Home: "\uE011", Delete: "\uE017" };
+const TECLAS = { Backspace: "\uE003", Tab: "\uE004", Enter: "\uE007", Shift: "\uE008", Control: "\uE009",
+  Escape: "\uE00C", End: "\uE010", Home: "\uE011", Delete: "\uE017" };
 async function abrirWebKit() {
   const tela = spawn("Xvfb", ["-displayfd", "3", "-noreset", "-nolisten", "tcp", "-screen", "0", "1600x1400x24"],
     { stdio: ["ignore", "ignore", "ignore", "pipe"] });
@@ -143,9 +143,17 @@ async function abrirWebKit() {
   const fecharTodas = () => Promise.all([...abertas].map((p) => p.close()));
   const novaPagina = async () => {
     await fecharTodas();
-    const { sessionId } = await pedir("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": {
-      binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser", args: ["--automation"] } } } });
+    // A device scale is GTK's (GDK_SCALE, whole numbers), fixed as MiniBrowser starts:
+    // setViewport with another starts it afresh, so it comes before goto.
+    let sessionId, escala;
+    const iniciar = async (e) => {
+      if (sessionId) await sessao("DELETE", "");
+      ({ sessionId } = await pedir("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": {
+        binary: "/usr/bin/env", args: [`GDK_SCALE=${escala = e}`, "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+          "--automation"] } } } }));
+    };
     const sessao = (metodo, caminho, corpo) => pedir(metodo, `/session/${sessionId}${caminho}`, corpo);
+    await iniciar(1);
     // `f(...args)` run and awaited in the page, its result back as JSON.
     const rodar = (f, ...args) => sessao("POST", "/execute/async", { args, script: `const a = [...arguments];
       const fim = a.pop();
@@ -175,8 +183,11 @@ async function abrirWebKit() {
       screenshot: () => rodar(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))))
         .then(() => sessao("GET", "/screenshot")),
       // The window is its tool bar and the page; at least 447 px wide.
-      setViewport: ({ width, height }) => rodar(() => [outerWidth - innerWidth, outerHeight - innerHeight])
-        .then(([l, a]) => sessao("POST", "/window/rect", { width: width + l, height: height + a })),
+      setViewport: async ({ width, height, deviceScaleFactor = 1 }) => {
+        if (deviceScaleFactor !== escala) await iniciar(deviceScaleFactor);
+        const [l, a] = await rodar(() => [outerWidth - innerWidth, outerHeight - innerHeight]);
+        await sessao("POST", "/window/rect", { width: width + l, height: height + a });
+      },
       close: async () => { abertas.delete(pagina); await sessao("DELETE", ""); },
     };
     abertas.add(pagina);
