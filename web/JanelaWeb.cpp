@@ -399,7 +399,7 @@ KitWeb::KitWeb() {
           std::pair{"--marca-foco", janelas::CorMarcaFoco}}) {
         Propriedade(raiz, nome, Css(janelas::ValorClassico(cor)));
     }
-    for (const auto figura : {janelas::Figura::Pintura, janelas::Figura::Faixa}) {
+    for (const auto figura : janelas::Figuras) {
         val imagem = val::global("Image").new_();
         imagem.set("src", Figura(figura));
         figuras_.push_back(imagem);
