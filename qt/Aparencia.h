@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QRect>
 #include <span>
@@ -58,6 +59,9 @@ inline const QColor Preto = Classica(janelas::CorSistema::TextoJanela);
 // shade along the top and left, the dark one along the bottom and right and
 // over the top-right and bottom-left corners. Returns what is left inside.
 QRect PintarAneis(QPainter& p, QRect r, std::span<const janelas::Anel> aneis, int largura);
+
+// The snowflake, the program's and every window's icon.
+[[nodiscard]] QIcon Icone();
 
 // The classic scheme for every role and state.
 [[nodiscard]] QPalette PaletaClassica();
