@@ -185,6 +185,34 @@ struct Controle {
     [[nodiscard]] constexpr bool TomaFoco() const { return tipo == Tipo::Botao || tipo == Tipo::Caixa; }
 };
 
+// A control's colours with what it leaves to the platform resolved by its
+// kind, so every realisation draws the same: a button's text is the button
+// text, a box's text and ground the window's, a label's and a rule's colour
+// the window text. A label's ground stays transparent, and a button's its
+// face, drawn with its edge.
+[[nodiscard]] constexpr Cor TextoDe(const Controle& c) {
+    if (!c.corTexto.EhPadrao()) {
+        return c.corTexto;
+    }
+    switch (c.tipo) {
+        case Tipo::Botao:
+            return Cor::DoSistema(CorSistema::TextoBotao);
+        case Tipo::Caixa:
+        case Tipo::Rotulo:
+        case Tipo::Linha:
+            return Cor::DoSistema(CorSistema::TextoJanela);
+        case Tipo::Imagem:
+        case Tipo::Temporizador:
+            break;
+    }
+    return c.corTexto;
+}
+
+[[nodiscard]] constexpr Cor FundoDe(const Controle& c) {
+    return c.corFundo.EhPadrao() && c.tipo == Tipo::Caixa ? Cor::DoSistema(CorSistema::FundoJanela)
+                                                          : c.corFundo;
+}
+
 // Which way the focus moves through a window's tab order.
 enum class Sentido : std::uint8_t { Adiante, Atras };
 

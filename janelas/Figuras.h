@@ -12,6 +12,9 @@
 
 namespace morvantis::janelas {
 
+// Every picture the program carries.
+inline constexpr Figura Figuras[] = {Figura::Pintura, Figura::Faixa};
+
 [[nodiscard]] constexpr std::string_view ArquivoFigura(Figura figura) {
     switch (figura) {
         case Figura::Pintura:

@@ -116,6 +116,10 @@ QFont ParaQFont(const janelas::Fonte& fonte) {
     return qfonte;
 }
 
+QIcon Icone() {
+    return QIcon(QStringLiteral(":/assets/morvantis.ico"));
+}
+
 // Every role of every group is set, so nothing of the desktop's palette
 // shows through, not even in a disabled button.
 QPalette PaletaClassica() {
@@ -164,7 +168,7 @@ void AplicarAoPrograma(QApplication& app) {
     }
     QApplication::setPalette(PaletaClassica());
     QApplication::setFont(ParaQFont({}));
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/morvantis.ico")));
+    app.setWindowIcon(Icone());
 }
 
 }  // namespace morvantis::qt

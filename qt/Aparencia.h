@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QRect>
 #include <span>
@@ -29,14 +30,15 @@ namespace morvantis::qt {
 }
 
 namespace classico {
-// What a control whose description leaves its colour to the platform draws
-// in where Qt's default would follow the desktop.
+// The classic black, where Qt's default would follow the desktop: a
+// window's ground its description leaves to the platform, a tooltip's text.
 inline const QColor Preto = Classica(janelas::CorSistema::TextoJanela);
 }  // namespace classico
 
 // A described colour as Qt's; `padrao` where the description leaves it to
-// the platform.
-[[nodiscard]] QColor ParaQColor(const janelas::Cor& cor, const QColor& padrao);
+// the platform (a control's colours come settled by janelas::TextoDe and
+// FundoDe).
+[[nodiscard]] QColor ParaQColor(const janelas::Cor& cor, const QColor& padrao = {});
 // The dialog font or Verdana, in pixels so the layout is the same whatever
 // dots per inch the screen reports.
 [[nodiscard]] QFont ParaQFont(const janelas::Fonte& fonte);
@@ -57,6 +59,9 @@ inline const QColor Preto = Classica(janelas::CorSistema::TextoJanela);
 // shade along the top and left, the dark one along the bottom and right and
 // over the top-right and bottom-left corners. Returns what is left inside.
 QRect PintarAneis(QPainter& p, QRect r, std::span<const janelas::Anel> aneis, int largura);
+
+// The snowflake, the program's and every window's icon.
+[[nodiscard]] QIcon Icone();
 
 // The classic scheme for every role and state.
 [[nodiscard]] QPalette PaletaClassica();

@@ -45,12 +45,8 @@ void Nomear(QWidget& w, const janelas::Janela& janela, const Controle& c) {
 
 void PintarCaixa(QWidget& caixa, const Controle& c) {
     QPalette paleta = caixa.palette();
-    if (!c.corFundo.EhPadrao()) {
-        paleta.setColor(QPalette::Base, ParaQColor(c.corFundo, {}));
-    }
-    if (!c.corTexto.EhPadrao()) {
-        paleta.setColor(QPalette::Text, ParaQColor(c.corTexto, {}));
-    }
+    paleta.setColor(QPalette::Base, ParaQColor(janelas::FundoDe(c)));
+    paleta.setColor(QPalette::Text, ParaQColor(janelas::TextoDe(c)));
     caixa.setPalette(paleta);
 }
 
@@ -96,7 +92,7 @@ QLabel* NovoRotulo(QWidget* pai, const janelas::Janela& janela, const Controle& 
     Nomear(*rotulo, janela, c);
     rotulo->setAttribute(Qt::WA_TranslucentBackground);
     QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, ParaQColor(c.corTexto, classico::Preto));
+    paleta.setColor(QPalette::WindowText, ParaQColor(janelas::TextoDe(c)));
     rotulo->setPalette(paleta);
     rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rotulo->setWordWrap(c.quebraLinhas);
@@ -206,7 +202,7 @@ QWidget* NovaLinha(QWidget* pai, const janelas::Janela& janela, const Controle& 
     Nomear(*linha, janela, c);
     linha->setAutoFillBackground(true);
     QPalette paleta = linha->palette();
-    paleta.setColor(QPalette::Window, ParaQColor(c.corTexto, classico::Preto));
+    paleta.setColor(QPalette::Window, ParaQColor(janelas::TextoDe(c)));
     linha->setPalette(paleta);
     linha->setGeometry(Retangulo(c.area));
     return linha;

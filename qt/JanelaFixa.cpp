@@ -111,7 +111,7 @@ JanelaFixa::JanelaFixa(const QString& nome, QSize cliente, const QColor& fundo, 
 #endif
     setWindowFlags(tipo);
     setWindowTitle(QString());
-    setWindowIcon(QIcon(QStringLiteral(":/assets/morvantis.ico")));
+    setWindowIcon(Icone());
     setFixedSize(cliente + QSize(2 * Moldura, 2 * Moldura));
     setSizeGripEnabled(false);
     // The window carries the classic palette itself: one set on the whole

@@ -177,7 +177,7 @@ TEST(Banner, IsOneOpaqueFrameWithA64ColourPalette) {
 // same run of tools/make-pictures): the same size and pixels, opaque.
 TEST(PagePictures, HaveTheDesktopPicturesPixels) {
     using morvantis::janelas::Figura;
-    for (const Figura figura : {Figura::Pintura, Figura::Faixa}) {
+    for (const Figura figura : morvantis::janelas::Figuras) {
         const auto arquivo = morvantis::janelas::ArquivoFigura(figura);
         const auto nome = morvantis::janelas::NomeFigura(figura);
         const QImage desktop = QImage(asset(QString::fromUtf8(arquivo.data(), qsizetype(arquivo.size()))))

@@ -87,22 +87,6 @@ int Posicao(std::span<const Controle> controles, const Controle& c) {
     }));
 }
 
-// A button's or a box's text in the platform's default colour is the classic
-// scheme's button text or window text.
-janelas::Cor TextoPadrao(const Controle& c) {
-    if (!c.corTexto.EhPadrao()) {
-        return c.corTexto;
-    }
-    switch (c.tipo) {
-        case janelas::Tipo::Botao:
-            return janelas::Cor::DoSistema(janelas::CorSistema::TextoBotao);
-        case janelas::Tipo::Caixa:
-            return janelas::Cor::DoSistema(janelas::CorSistema::TextoJanela);
-        default:
-            return c.corTexto;
-    }
-}
-
 // One ring of the frame (and of the focus mark) in CSS pixels: a whole
 // number of device pixels at the page's device pixel ratio
 // (janelas::AnelEmPixels), so at 2 or 3 each ring is 2 or 3 device pixels.
@@ -259,7 +243,7 @@ void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int 
             break;
         case janelas::Tipo::Linha:
             elemento = Criar("div");
-            Pintar(elemento, "background-color", c.corTexto);
+            Pintar(elemento, "background-color", janelas::TextoDe(c));
             break;
         case janelas::Tipo::Temporizador:
             return;
@@ -273,9 +257,9 @@ void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int 
     Propriedade(elemento, "--a", Px(c.area.altura));
     Propriedade(elemento, "order", std::to_string(ordem));
     if (c.tipo != janelas::Tipo::Linha) {
-        Pintar(elemento, "color", TextoPadrao(c));
+        Pintar(elemento, "color", janelas::TextoDe(c));
     }
-    Pintar(elemento, "background-color", c.corFundo);
+    Pintar(elemento, "background-color", janelas::FundoDe(c));
     if (c.fonte) {
         Fonte(elemento, descricao.FonteDe(c));
     }
@@ -419,7 +403,7 @@ Kit::Kit() {
           std::pair{"--marca-foco", janelas::CorMarcaFoco}}) {
         Propriedade(raiz, nome, Css(janelas::ValorClassico(cor)));
     }
-    for (const auto figura : {janelas::Figura::Pintura, janelas::Figura::Faixa}) {
+    for (const auto figura : janelas::Figuras) {
         val imagem = val::global("Image").new_();
         imagem.set("src", Figura(figura));
         figuras_.push_back(imagem);

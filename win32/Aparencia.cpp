@@ -22,7 +22,7 @@ COLORREF Colorref(janelas::CorSistema cor, bool altoContraste) {
     return altoContraste ? GetSysColor(static_cast<int>(cor)) : Colorref(janelas::ValorClassico(cor));
 }
 
-COLORREF Colorref(const janelas::Cor& cor, janelas::CorSistema padrao, janelas::Uso uso, bool altoContraste) {
+COLORREF Colorref(const janelas::Cor& cor, janelas::Uso uso, bool altoContraste) {
     if (altoContraste) {
         return Colorref(janelas::NoAltoContraste(uso), true);
     }
@@ -32,9 +32,10 @@ COLORREF Colorref(const janelas::Cor& cor, janelas::CorSistema padrao, janelas::
         case janelas::Cor::Tipo::Explicita:
             return Colorref(cor.rgb);
         case janelas::Cor::Tipo::Padrao:
+            // Only a window's ground comes here unsettled.
             break;
     }
-    return Colorref(padrao, false);
+    return Colorref(janelas::CorSistema::FaceBotao, false);
 }
 
 Pinceis::~Pinceis() {

@@ -28,9 +28,10 @@ namespace morvantis::win32 {
 [[nodiscard]] COLORREF Colorref(janelas::CorSistema cor, bool altoContraste);
 // A described colour used as `uso`: under high contrast the theme's colour
 // for that use (janelas::NoAltoContraste), whatever the description says;
-// otherwise its classic value, the control's default being `padrao`.
-[[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, janelas::CorSistema padrao, janelas::Uso uso,
-                                bool altoContraste);
+// otherwise its classic value. A control's colours come settled by
+// janelas::TextoDe and FundoDe; a window's ground left to the platform is
+// the dialog face.
+[[nodiscard]] COLORREF Colorref(const janelas::Cor& cor, janelas::Uso uso, bool altoContraste);
 
 // Pixels at 96 dots per inch on a screen of `dpi`.
 [[nodiscard]] inline int Escalar(int pixels, UINT dpi) {

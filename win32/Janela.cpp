@@ -382,10 +382,9 @@ LRESULT CALLBACK Janela::Procedimento(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 LRESULT Janela::Colorir(HDC dc, HWND controle) {
-    using janelas::CorSistema;
     using janelas::Uso;
     const bool hc = altoContraste_;
-    const COLORREF chao = Colorref(descricao_.fundo, CorSistema::FaceBotao, Uso::Fundo, hc);
+    const COLORREF chao = Colorref(descricao_.fundo, Uso::Fundo, hc);
     const Vivo* v = Achar(controle);
     if (v == nullptr) {
         return reinterpret_cast<LRESULT>(pinceis_.De(chao));
@@ -395,19 +394,18 @@ LRESULT Janela::Colorir(HDC dc, HWND controle) {
         case Tipo::Caixa: {
             // The same colours locked or not: a read-only EDIT asks with
             // WM_CTLCOLORSTATIC and would otherwise turn grey.
-            const COLORREF fundo = Colorref(c.corFundo, CorSistema::FundoJanela, Uso::Fundo, hc);
-            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
+            const COLORREF fundo = Colorref(janelas::FundoDe(c), Uso::Fundo, hc);
+            SetTextColor(dc, Colorref(janelas::TextoDe(c), Uso::Texto, hc));
             SetBkColor(dc, fundo);
             return reinterpret_cast<LRESULT>(pinceis_.De(fundo));
         }
         case Tipo::Rotulo:
             // Transparent: the window's ground shows around the letters.
-            SetTextColor(dc, Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc));
+            SetTextColor(dc, Colorref(janelas::TextoDe(c), Uso::Texto, hc));
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(pinceis_.De(chao));
         case Tipo::Linha:
-            return reinterpret_cast<LRESULT>(
-                pinceis_.De(Colorref(c.corTexto, CorSistema::TextoJanela, Uso::Texto, hc)));
+            return reinterpret_cast<LRESULT>(pinceis_.De(Colorref(janelas::TextoDe(c), Uso::Texto, hc)));
         case Tipo::Botao:
         case Tipo::Imagem:
         case Tipo::Temporizador:
@@ -545,8 +543,7 @@ LRESULT Janela::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             RECT cliente{};
             GetClientRect(hwnd_, &cliente);
             FillRect(reinterpret_cast<HDC>(wp), &cliente,
-                     pinceis_.De(Colorref(descricao_.fundo, janelas::CorSistema::FaceBotao,
-                                          janelas::Uso::Fundo, altoContraste_)));
+                     pinceis_.De(Colorref(descricao_.fundo, janelas::Uso::Fundo, altoContraste_)));
             return 1;
         }
         case WM_PAINT: {
