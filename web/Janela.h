@@ -32,14 +32,8 @@ public:
     Janela(const Janela&) = delete;
     Janela& operator=(const Janela&) = delete;
 
-    toolkit::Caixa& Caixa(std::string_view nome) override;
-    toolkit::Botao& Botao(std::string_view nome) override;
-    toolkit::Temporizador& Temporizador(std::string_view nome) override;
-
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
-    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
     void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
@@ -67,10 +61,8 @@ private:
     // The element that takes the focus (for the question box, its input),
     // by control name, in tab order.
     std::vector<std::pair<std::string, emscripten::val>> elementos_;
-    janelas::PorNome<toolkit::Caixa> caixas_;
-    janelas::PorNome<CaixaPergunta> perguntas_;
-    janelas::PorNome<web::Botao> botoes_;
-    janelas::PorNome<web::Temporizador> temporizadores_;
+    // The one-line boxes' inputs and panes, each showing its model.
+    std::vector<std::unique_ptr<CaixaPergunta>> perguntas_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
     // How the focus is arriving, for the focus handlers.

@@ -116,7 +116,10 @@ Janela::Janela(Kit& kit, const janelas::Janela& descricao, HWND dono) : kit_(kit
 
 Janela::~Janela() {
     perguntas_.clear();
-    temporizadores_.clear();
+    // Their window is going: they stop before it does.
+    for (win32::Temporizador* temporizador : temporizadores_) {
+        temporizador->Habilitar(false);
+    }
     if (IsWindow(hwnd_)) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -130,7 +133,6 @@ Janela::~Janela() {
 
 void Janela::Criar(const Controle& c, int id) {
     Vivo v{&c, nullptr, id};
-    const std::string nome(c.nome);
     constexpr DWORD Visivel = WS_CHILD | WS_VISIBLE;
     switch (c.tipo) {
         case Tipo::Botao:
@@ -139,7 +141,7 @@ void Janela::Criar(const Controle& c, int id) {
             v.hwnd = Filho(
                 hwnd_, L"BUTTON", c.texto,
                 Visivel | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY | (c.habilitado ? 0 : WS_DISABLED), 0, id);
-            botoes_.emplace(nome, std::make_unique<win32::Botao>(v.hwnd));
+            Registrar(c, std::make_unique<win32::Botao>(v.hwnd));
             break;
         case Tipo::Caixa:
             // A screen reader names an EDIT after the label just before it in
@@ -151,10 +153,9 @@ void Janela::Criar(const Controle& c, int id) {
                 SendMessageW(v.hwnd, EM_SETLIMITTEXT, static_cast<WPARAM>(c.maximoCaracteres), 0);
             }
             if (c.multiLinha) {
-                caixas_.emplace(nome, std::make_unique<win32::Caixa>(v.hwnd));
+                Registrar(c, std::make_unique<win32::Caixa>(v.hwnd));
             } else {
-                perguntas_.emplace(nome, std::make_unique<CaixaPergunta>(
-                                             v.hwnd, static_cast<std::size_t>(c.maximoCaracteres)));
+                perguntas_.push_back(std::make_unique<CaixaPergunta>(v.hwnd, NovoModelo(c)));
             }
             break;
         case Tipo::Rotulo:
@@ -168,7 +169,8 @@ void Janela::Criar(const Controle& c, int id) {
             v.hwnd = Filho(hwnd_, L"STATIC", {}, Visivel, 0, id);
             break;
         case Tipo::Temporizador:
-            temporizadores_.emplace(nome, std::make_unique<win32::Temporizador>(hwnd_, id, c.intervaloMs));
+            temporizadores_.push_back(
+                &Registrar(c, std::make_unique<win32::Temporizador>(hwnd_, id, c.intervaloMs)));
             break;
     }
     controles_.push_back(v);
@@ -261,32 +263,13 @@ HWND Janela::HwndDe(std::string_view nome) const {
     return v != nullptr ? v->hwnd : nullptr;
 }
 
-toolkit::Caixa& Janela::Caixa(std::string_view nome) {
-    if (const auto it = perguntas_.find(nome); it != perguntas_.end()) {
-        return it->second->Modelo();
-    }
-    return janelas::Achar(caixas_, nome);
-}
-
-toolkit::Botao& Janela::Botao(std::string_view nome) {
-    return janelas::Achar(botoes_, nome);
-}
-
-toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
-    return janelas::Achar(temporizadores_, nome);
-}
-
 void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
-    janelas::Achar(botoes_, botao);
+    (void)Botao(botao);  // a button's name, or out_of_range
     cliques_[Achar(botao)->id] = std::move(handler);
 }
 
-void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
-    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
-}
-
 void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
-    janelas::Achar(caixas_, caixa);
+    (void)Caixa(caixa);  // a box's name, or out_of_range
     focos_[Achar(caixa)->id] = std::move(handler);
 }
 
@@ -306,10 +289,6 @@ void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
     if (vizinho != nullptr) {
         PostMessageW(hwnd_, MensagemFocar, reinterpret_cast<WPARAM>(Achar(vizinho->nome)->hwnd), 0);
     }
-}
-
-void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
 void Janela::Mostrar() {
@@ -581,7 +560,7 @@ LRESULT Janela::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             break;
         case WM_TIMER:
-            for (auto& [nome, temporizador] : temporizadores_) {
+            for (win32::Temporizador* temporizador : temporizadores_) {
                 if (temporizador->Id() == wp) {
                     temporizador->Pulsar();
                     break;
