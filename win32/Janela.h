@@ -64,20 +64,25 @@ private:
         HBITMAP figura = nullptr;
     };
 
+    // The window's messages, and its controls' notifications.
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Comando(WPARAM wp, LPARAM lp);
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
+    [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
+    [[nodiscard]] const Vivo* Achar(HWND controle) const;
+
+    // The controls built from the description (Construcao.cpp).
+    void Criar(const janelas::Controle& c, int id);
+    // Places every control, sizes and centres the window at `dpi`.
+    void Dispor(UINT dpi);
+    void Centrar();
+
+    // The painting (Pintura.cpp).
     LRESULT Colorir(HDC dc, HWND controle);
     void PintarMoldura();
     // The ring around a control that has the focus, in client coordinates.
     [[nodiscard]] RECT MarcaDe(HWND controle) const;
     void PintarMarcaDeFoco(HDC dc);
-    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
-    void Criar(const janelas::Controle& c, int id);
-    // Places every control, sizes and centres the window at `dpi`.
-    void Dispor(UINT dpi);
-    void Centrar();
-    [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
-    [[nodiscard]] const Vivo* Achar(HWND controle) const;
 
     Kit& kit_;
     const janelas::Janela& descricao_;
