@@ -46,8 +46,10 @@ private:
     void Construir(const janelas::Janela& descricao, const janelas::Controle& c, int ordem);
     [[nodiscard]] emscripten::val Elemento(std::string_view nome) const;
     void Ouvir(emscripten::val alvo, const char* tipo, Ouvinte::Acao acao);
-    void Focar();
     void Escalar();
+
+    // The focus (Foco.cpp). The first enabled control.
+    void Focar();
     // Tab and Shift+Tab: the focus to the next or previous control in the
     // window's tab order, going round within the window as on the desktop.
     void Tabular(const emscripten::val& evento);
