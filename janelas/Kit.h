@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -19,16 +18,30 @@
 
 namespace morvantis::janelas {
 
+// A realised timer: the game switches it, the window hears its ticks.
+class TemporizadorVivo : public toolkit::Temporizador {
+public:
+    virtual void AoPulsar(std::function<void()> handler) = 0;
+};
+
 // A window built from its description. Its controls are reached by their
 // described names; asking for a name the description lacks, or for a
 // control of another kind, throws std::out_of_range.
+//
+// The window owns its controls' adaptors, which the realisation registers
+// as it builds the window, and the model of each one-line box, which the
+// realisation's native box only shows (ModeloPergunta::Ligar). Being the
+// base's, they outlive the realisation's native controls.
 class JanelaViva {
 public:
+    JanelaViva() = default;
     virtual ~JanelaViva() = default;
+    JanelaViva(const JanelaViva&) = delete;
+    JanelaViva& operator=(const JanelaViva&) = delete;
 
-    [[nodiscard]] virtual toolkit::Caixa& Caixa(std::string_view nome) = 0;
-    [[nodiscard]] virtual toolkit::Botao& Botao(std::string_view nome) = 0;
-    [[nodiscard]] virtual toolkit::Temporizador& Temporizador(std::string_view nome) = 0;
+    [[nodiscard]] toolkit::Caixa& Caixa(std::string_view nome);
+    [[nodiscard]] toolkit::Botao& Botao(std::string_view nome);
+    [[nodiscard]] toolkit::Temporizador& Temporizador(std::string_view nome);
 
     // Events. Each handler runs on the one user-interface thread, one at a
     // time, through the same queue as every other event.
@@ -37,11 +50,11 @@ public:
     // delivers it (keys, dead keys, input methods, pastes), passes through
     // the filter one at a time before the box applies it: the box is a
     // ModeloPergunta, which the toolkit's control only translates and shows.
-    virtual void AoTeclar(std::string_view caixa, Filtro filtro) = 0;
+    void AoTeclar(std::string_view caixa, Filtro filtro);
     // `handler` learns which way the focus came: Atras by Shift+Tab,
     // Adiante any other way (Tab, a click, the program).
     virtual void AoReceberFoco(std::string_view caixa, std::function<void(Sentido)> handler) = 0;
-    virtual void AoPulsar(std::string_view temporizador, std::function<void()> handler) = 0;
+    void AoPulsar(std::string_view temporizador, std::function<void()> handler);
 
     // Moves the focus from the control `de` on to the one Tab or Shift+Tab
     // would give it to (Janela::Vizinho).
@@ -58,6 +71,29 @@ public:
     // object stays usable until it is destroyed, which its owner does only
     // once the running handler has returned (Kit::Depois).
     virtual void Fechar() = 0;
+
+protected:
+    // The model of the one-line box `c`, with its described text, limit and
+    // lock; the realisation's native box shows it.
+    ModeloPergunta& NovoModelo(const Controle& c);
+    // A multi-line box's, a button's or a timer's adaptor, under the name of
+    // its control.
+    template <typename Adaptador>
+    Adaptador& Registrar(const Controle& c, std::unique_ptr<Adaptador> adaptador) {
+        Adaptador& registrado = *adaptador;
+        Guardar(c.nome, std::move(adaptador));
+        return registrado;
+    }
+
+private:
+    void Guardar(std::string_view nome, std::unique_ptr<toolkit::Caixa> caixa);
+    void Guardar(std::string_view nome, std::unique_ptr<toolkit::Botao> botao);
+    void Guardar(std::string_view nome, std::unique_ptr<TemporizadorVivo> temporizador);
+
+    std::map<std::string, std::unique_ptr<ModeloPergunta>, std::less<>> modelos_;
+    std::map<std::string, std::unique_ptr<toolkit::Caixa>, std::less<>> caixas_;
+    std::map<std::string, std::unique_ptr<toolkit::Botao>, std::less<>> botoes_;
+    std::map<std::string, std::unique_ptr<TemporizadorVivo>, std::less<>> temporizadores_;
 };
 
 // Ties work queued through Kit::Depois to the life of the object that
@@ -75,20 +111,6 @@ public:
 private:
     std::shared_ptr<const int> marca_ = std::make_shared<const int>(0);
 };
-
-// A realised window's adaptors of one kind, by their controls' names.
-template <typename Adaptador>
-using PorNome = std::map<std::string, std::unique_ptr<Adaptador>, std::less<>>;
-
-// The adaptor of that name, or std::out_of_range.
-template <typename Adaptador>
-Adaptador& Achar(const PorNome<Adaptador>& mapa, std::string_view nome) {
-    const auto it = mapa.find(nome);
-    if (it == mapa.end()) {
-        throw std::out_of_range("no such control: " + std::string(nome));
-    }
-    return *it->second;
-}
 
 class Kit {
 public:

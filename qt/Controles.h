@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "Compasso.h"
+#include "Kit.h"
 #include "toolkit/Toolkit.h"
 
 class QPushButton;
@@ -58,12 +59,12 @@ private:
 
 // Runs its handler as many times as the schedule says are due at each of
 // the QTimer's wakes, so a late wake catches up.
-class Temporizador final : public toolkit::Temporizador {
+class Temporizador final : public janelas::TemporizadorVivo {
 public:
     explicit Temporizador(QTimer& timer);
 
     void Habilitar(bool habilitado) override;
-    void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
+    void AoPulsar(std::function<void()> handler) override { handler_ = std::move(handler); }
 
 private:
     void Pulsar();

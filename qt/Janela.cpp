@@ -108,8 +108,6 @@ QLabel* NovoRotulo(QWidget* pai, const janelas::Janela& janela, const Controle& 
 // A one-line box is the question box's model, shown by a CaixaPergunta.
 CaixaPergunta* NovaLinhaDeTexto(QWidget* pai, const janelas::Janela& janela, const Controle& c,
                                 janelas::ModeloPergunta& modelo) {
-    modelo.DefinirTexto(std::u16string(c.texto));
-    modelo.Travar(c.travado);
     auto* caixa = new CaixaPergunta(modelo, pai);
     Nomear(*caixa, janela, c);
     caixa->setAccessibleName(ParaQString(c.NomeAcessivel()));
@@ -254,28 +252,24 @@ Janela::Janela(const janelas::Janela& descricao, QWidget* dono)
     QWidget* cliente = janela_->Cliente();
     QWidget* anterior = nullptr;
     for (const Controle& c : descricao.controles) {
-        const std::string nome(c.nome);
         QWidget* focavel = nullptr;
         switch (c.tipo) {
             case janelas::Tipo::Botao: {
                 auto* botao = NovoBotao(cliente, descricao, c);
-                botoes_.emplace(nome, std::make_unique<qt::Botao>(*botao));
+                Registrar(c, std::make_unique<qt::Botao>(*botao));
                 focavel = botao;
                 break;
             }
             case janelas::Tipo::Caixa:
                 if (!c.multiLinha) {
-                    auto modelo = std::make_unique<janelas::ModeloPergunta>(
-                        static_cast<std::size_t>(c.maximoCaracteres));
-                    focavel = NovaLinhaDeTexto(cliente, descricao, c, *modelo);
-                    caixas_.emplace(nome, std::move(modelo));
+                    focavel = NovaLinhaDeTexto(cliente, descricao, c, NovoModelo(c));
                 } else if (c.alinhamento == janelas::Alinhamento::Centro) {
                     auto* caixa = NovaAreaCentrada(cliente, descricao, c);
-                    caixas_.emplace(nome, std::make_unique<qt::Caixa<QTextEdit>>(*caixa));
+                    Registrar(c, std::make_unique<qt::Caixa<QTextEdit>>(*caixa));
                     focavel = caixa;
                 } else {
                     auto* caixa = NovaArea(cliente, descricao, c);
-                    caixas_.emplace(nome, std::make_unique<qt::Caixa<QPlainTextEdit>>(*caixa));
+                    Registrar(c, std::make_unique<qt::Caixa<QPlainTextEdit>>(*caixa));
                     focavel = caixa;
                 }
                 break;
@@ -289,7 +283,7 @@ Janela::Janela(const janelas::Janela& descricao, QWidget* dono)
                 NovaLinha(cliente, descricao, c);
                 break;
             case janelas::Tipo::Temporizador:
-                temporizadores_.emplace(nome, std::make_unique<qt::Temporizador>(*NovoTimer(janela_, c)));
+                Registrar(c, std::make_unique<qt::Temporizador>(*NovoTimer(janela_, c)));
                 break;
         }
         if (focavel == nullptr) {
@@ -319,29 +313,9 @@ W& Janela::Widget(std::string_view nome) const {
     return *w;
 }
 
-toolkit::Caixa& Janela::Caixa(std::string_view nome) {
-    return janelas::Achar(caixas_, nome);
-}
-
-toolkit::Botao& Janela::Botao(std::string_view nome) {
-    return janelas::Achar(botoes_, nome);
-}
-
-toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
-    return janelas::Achar(temporizadores_, nome);
-}
-
 void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
     QObject::connect(&Widget<QPushButton>(botao), &QPushButton::clicked, janela_,
                      [handler = std::move(handler)] { handler(); });
-}
-
-void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
-    auto* modelo = dynamic_cast<janelas::ModeloPergunta*>(&Caixa(caixa));
-    if (modelo == nullptr) {
-        throw std::out_of_range("no one-line box: " + std::string(caixa));
-    }
-    modelo->DefinirFiltro(std::move(filtro));
 }
 
 void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
@@ -359,10 +333,6 @@ void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
         Widget<QWidget>(vizinho->nome)
             .setFocus(sentido == janelas::Sentido::Atras ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     }
-}
-
-void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
 void Janela::Mostrar() {

@@ -34,14 +34,8 @@ public:
         return qt != nullptr ? qt->Widget() : nullptr;
     }
 
-    toolkit::Caixa& Caixa(std::string_view nome) override;
-    toolkit::Botao& Botao(std::string_view nome) override;
-    toolkit::Temporizador& Temporizador(std::string_view nome) override;
-
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
-    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
     void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
@@ -54,9 +48,6 @@ private:
 
     const janelas::Janela& descricao_;
     QPointer<JanelaFixa> janela_;
-    janelas::PorNome<toolkit::Caixa> caixas_;
-    janelas::PorNome<toolkit::Botao> botoes_;
-    janelas::PorNome<qt::Temporizador> temporizadores_;
 };
 
 // The Qt side of the windows' boundary.

@@ -21,18 +21,25 @@ namespace {
 constexpr int Moldura = janelas::MolduraPixels;
 
 #if defined(MORVANTIS_X11)
+// The X server's connection, or none. Only the xcb platform has a window
+// manager to tell; the offscreen one answers to the X11 interface too, with
+// no connection behind it.
+xcb_connection_t* ConexaoX11() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr) {
+        return nullptr;
+    }
+    return x11->connection();
+}
+
 // Qt::Tool does not keep a window out of the taskbar on X11. Qt merges the
 // _NET_WM_STATE it finds on the native window before the first show into its
 // own states, so setting the hint here, once, is enough.
 void ForaDaBarraDeTarefas(QWidget& janela) {
-    // Only the xcb platform has a window manager to tell; the offscreen one
-    // answers to the X11 interface too, with no connection behind it.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-        x11->connection() == nullptr) {
+    xcb_connection_t* conexao = ConexaoX11();
+    if (conexao == nullptr) {
         return;
     }
-    xcb_connection_t* conexao = x11->connection();
     const auto atomo = [conexao](const char* nome) {
         const auto cookie = xcb_intern_atom(conexao, 0, static_cast<std::uint16_t>(qstrlen(nome)), nome);
         xcb_intern_atom_reply_t* resposta = xcb_intern_atom_reply(conexao, cookie, nullptr);
@@ -51,12 +58,10 @@ void ForaDaBarraDeTarefas(QWidget& janela) {
 // that can be a device pixel off the centre. Moves the native window, not
 // yet mapped, to the centre in device pixels of the monitor it is on.
 void CentrarNoDispositivo(QWidget& janela) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-        x11->connection() == nullptr) {
+    xcb_connection_t* conexao = ConexaoX11();
+    if (conexao == nullptr) {
         return;
     }
-    xcb_connection_t* conexao = x11->connection();
     const auto id = static_cast<xcb_window_t>(janela.winId());
     xcb_get_geometry_reply_t* lugar = xcb_get_geometry_reply(conexao, xcb_get_geometry(conexao, id), nullptr);
     if (lugar == nullptr) {

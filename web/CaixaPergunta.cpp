@@ -32,8 +32,8 @@ std::u16string Dados(const val& evento) {
 
 }  // namespace
 
-CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, std::size_t maximo)
-    : modelo_(maximo), caixa_(std::move(caixa)), entrada_(std::move(entrada)), painel_(std::move(painel)) {
+CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, janelas::ModeloPergunta& modelo)
+    : modelo_(modelo), caixa_(std::move(caixa)), entrada_(std::move(entrada)), painel_(std::move(painel)) {
     const auto ouvir = [this](const char* tipo, Ouvinte::Acao acao) {
         ouvintes_.push_back(std::make_unique<Ouvinte>(entrada_, tipo, std::move(acao)));
     };
@@ -48,6 +48,10 @@ CaixaPergunta::CaixaPergunta(val caixa, val entrada, val painel, std::size_t max
     });
     modelo_.Ligar(this);
     modelo_.DefinirTexto(TextoDe(entrada_["value"]));
+}
+
+CaixaPergunta::~CaixaPergunta() {
+    modelo_.Ligar(nullptr);
 }
 
 // Enter brings no `beforeinput` in a one-line input; on Android it comes as

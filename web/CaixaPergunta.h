@@ -24,13 +24,13 @@ namespace morvantis::web {
 
 class CaixaPergunta final : public janelas::ModeloPergunta::Vista {
 public:
-    // `entrada` is the input and `painel` the pane, both inside `caixa`.
-    CaixaPergunta(emscripten::val caixa, emscripten::val entrada, emscripten::val painel, std::size_t maximo);
+    // `entrada` is the input and `painel` the pane, both inside `caixa`;
+    // they show `modelo`, which outlives them.
+    CaixaPergunta(emscripten::val caixa, emscripten::val entrada, emscripten::val painel,
+                  janelas::ModeloPergunta& modelo);
+    ~CaixaPergunta() override;
     CaixaPergunta(const CaixaPergunta&) = delete;
     CaixaPergunta& operator=(const CaixaPergunta&) = delete;
-
-    // What the game and the window talk to.
-    [[nodiscard]] janelas::ModeloPergunta& Modelo() { return modelo_; }
 
     void Mostrar(const janelas::ModeloPergunta& modelo) override;
     void Focar() override;
@@ -55,7 +55,7 @@ private:
     };
     void Apagar(const Apagamento& apagamento, std::optional<janelas::Faixa> faixa);
 
-    janelas::ModeloPergunta modelo_;
+    janelas::ModeloPergunta& modelo_;
     emscripten::val caixa_;
     emscripten::val entrada_;
     emscripten::val painel_;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Compasso.h"
+#include "Kit.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::web {
@@ -52,7 +53,7 @@ private:
 // Ticks on the shared schedule (janelas::Compasso): each timeout runs every
 // tick that is due by then, so a page slowed down or busy drawing still
 // types a reveal of n characters in n intervals.
-class Temporizador final : public toolkit::Temporizador {
+class Temporizador final : public janelas::TemporizadorVivo {
 public:
     explicit Temporizador(int intervaloMs) : compasso_(intervaloMs) {}
     ~Temporizador() override;
@@ -60,7 +61,7 @@ public:
     Temporizador& operator=(const Temporizador&) = delete;
 
     void Habilitar(bool habilitado) override;
-    void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
+    void AoPulsar(std::function<void()> handler) override { handler_ = std::move(handler); }
 
 private:
     static void Pulsar(void* temporizador);

@@ -177,7 +177,7 @@ Janela::~Janela() {
 
 void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int ordem) {
     if (c.tipo == janelas::Tipo::Temporizador) {
-        temporizadores_.emplace(std::string(c.nome), std::make_unique<web::Temporizador>(c.intervaloMs));
+        Registrar(c, std::make_unique<web::Temporizador>(c.intervaloMs));
         return;
     }
     const std::string nome(c.nome);
@@ -189,7 +189,7 @@ void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int 
             elemento.set("type", std::string("button"));
             elemento.set("textContent", val(std::u16string(c.texto)));
             elemento.set("disabled", !c.habilitado);
-            botoes_.emplace(nome, std::make_unique<web::Botao>(elemento));
+            Registrar(c, std::make_unique<web::Botao>(elemento));
             focavel = elemento;
             break;
         }
@@ -199,9 +199,7 @@ void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int 
                 elemento.set("readOnly", c.travado);
                 elemento.set("wrap", std::string(c.quebraLinhas ? "soft" : "off"));
                 elemento["classList"].call<void>("toggle", std::string("barra"), c.barraVertical);
-                auto caixa = std::make_unique<web::Caixa>(elemento);
-                caixa->DefinirTexto(std::u16string(c.texto));
-                caixas_.emplace(nome, std::move(caixa));
+                Registrar(c, std::make_unique<web::Caixa>(elemento)).DefinirTexto(std::u16string(c.texto));
                 focavel = elemento;
             } else {
                 elemento = Criar("div");
@@ -217,10 +215,8 @@ void Janela::Construir(const janelas::Janela& descricao, const Controle& c, int 
                 Atributo(painel, "aria-hidden", "true");
                 elemento.call<void>("appendChild", focavel);
                 elemento.call<void>("appendChild", painel);
-                auto caixa = std::make_unique<CaixaPergunta>(elemento, focavel, painel,
-                                                             static_cast<std::size_t>(c.maximoCaracteres));
-                caixa->Modelo().Travar(c.travado);
-                perguntas_.emplace(nome, std::move(caixa));
+                perguntas_.push_back(
+                    std::make_unique<CaixaPergunta>(elemento, focavel, painel, NovoModelo(c)));
             }
             // A box without a name of its own is named by what it says.
             Atributo(focavel, "aria-label", val(std::u16string(c.NomeAcessivel())));
@@ -282,84 +278,14 @@ void Janela::Ouvir(val alvo, const char* tipo, Ouvinte::Acao acao) {
     ouvintes_.push_back(std::make_unique<Ouvinte>(std::move(alvo), tipo, std::move(acao)));
 }
 
-toolkit::Caixa& Janela::Caixa(std::string_view nome) {
-    if (perguntas_.find(nome) != perguntas_.end()) {
-        return janelas::Achar(perguntas_, nome).Modelo();
-    }
-    return janelas::Achar(caixas_, nome);
-}
-
-toolkit::Botao& Janela::Botao(std::string_view nome) {
-    return janelas::Achar(botoes_, nome);
-}
-
-toolkit::Temporizador& Janela::Temporizador(std::string_view nome) {
-    return janelas::Achar(temporizadores_, nome);
-}
-
 void Janela::AoClicar(std::string_view botao, std::function<void()> handler) {
-    (void)janelas::Achar(botoes_, botao);  // a button's name, or out_of_range
+    (void)Botao(botao);  // a button's name, or out_of_range
     Ouvir(Elemento(botao), "click", [handler = std::move(handler)](const val&) { handler(); });
 }
 
-void Janela::AoTeclar(std::string_view caixa, janelas::Filtro filtro) {
-    janelas::Achar(perguntas_, caixa).Modelo().DefinirFiltro(std::move(filtro));
-}
-
 void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) {
-    (void)janelas::Achar(caixas_, caixa);  // a box's name, or out_of_range
+    (void)Caixa(caixa);  // a box's name, or out_of_range
     Ouvir(Elemento(caixa), "focus", [this, handler = std::move(handler)](const val&) { handler(sentido_); });
-}
-
-bool Janela::Habilitado(const janelas::Controle& c) const {
-    return !Elemento(c.nome)["disabled"].as<bool>();
-}
-
-void Janela::FocarControle(const janelas::Controle& c, janelas::Sentido sentido) {
-    sentido_ = sentido;
-    Elemento(c.nome).call<void>("focus");
-    sentido_ = janelas::Sentido::Adiante;
-}
-
-void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
-    const janelas::Controle* origem = descricao_.Achar(de);
-    const janelas::Controle* vizinho =
-        origem != nullptr ? descricao_.Vizinho(*origem, sentido,
-                                               [this](const janelas::Controle& c) { return Habilitado(c); })
-                          : nullptr;
-    if (vizinho != nullptr) {
-        FocarControle(*vizinho, sentido);
-    }
-}
-
-void Janela::Tabular(const val& evento) {
-    const janelas::Sentido sentido =
-        evento["shiftKey"].as<bool>() ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
-    const val ativo = Documento()["activeElement"];
-    const auto atual = std::find_if(elementos_.begin(), elementos_.end(),
-                                    [&](const auto& e) { return e.second.strictlyEquals(ativo); });
-    const janelas::Controle* origem = atual != elementos_.end() ? descricao_.Achar(atual->first) : nullptr;
-    const janelas::Controle* vizinho =
-        origem != nullptr
-            ? descricao_.Vizinho(*origem, sentido,
-                                 [this](const janelas::Controle& c) { return Habilitado(c); })
-            : descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
-    if (vizinho != nullptr) {
-        evento.call<void>("preventDefault");
-        FocarControle(*vizinho, sentido);
-    }
-}
-
-void Janela::AoPulsar(std::string_view temporizador, std::function<void()> handler) {
-    janelas::Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
-}
-
-void Janela::Focar() {
-    const janelas::Controle* primeiro =
-        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
-    if (primeiro != nullptr) {
-        Elemento(primeiro->nome).call<void>("focus");
-    }
 }
 
 void Janela::Mostrar() {

@@ -32,14 +32,8 @@ public:
     Janela(const Janela&) = delete;
     Janela& operator=(const Janela&) = delete;
 
-    toolkit::Caixa& Caixa(std::string_view nome) override;
-    toolkit::Botao& Botao(std::string_view nome) override;
-    toolkit::Temporizador& Temporizador(std::string_view nome) override;
-
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
-    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
     void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
@@ -52,8 +46,10 @@ private:
     void Construir(const janelas::Janela& descricao, const janelas::Controle& c, int ordem);
     [[nodiscard]] emscripten::val Elemento(std::string_view nome) const;
     void Ouvir(emscripten::val alvo, const char* tipo, Ouvinte::Acao acao);
-    void Focar();
     void Escalar();
+
+    // The focus (Foco.cpp). The first enabled control.
+    void Focar();
     // Tab and Shift+Tab: the focus to the next or previous control in the
     // window's tab order, going round within the window as on the desktop.
     void Tabular(const emscripten::val& evento);
@@ -67,10 +63,8 @@ private:
     // The element that takes the focus (for the question box, its input),
     // by control name, in tab order.
     std::vector<std::pair<std::string, emscripten::val>> elementos_;
-    janelas::PorNome<toolkit::Caixa> caixas_;
-    janelas::PorNome<CaixaPergunta> perguntas_;
-    janelas::PorNome<web::Botao> botoes_;
-    janelas::PorNome<web::Temporizador> temporizadores_;
+    // The one-line boxes' inputs and panes, each showing its model.
+    std::vector<std::unique_ptr<CaixaPergunta>> perguntas_;
     std::vector<std::unique_ptr<Ouvinte>> ouvintes_;
     std::function<void()> aoFechar_;
     // How the focus is arriving, for the focus handlers.

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "Descricao.h"
@@ -43,39 +44,67 @@ namespace morvantis::win32 {
     return static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
 }
 
+// GDI objects of one kind, made on first use, one for each key, and
+// deleted with their owner.
+template <typename Chave, typename Objeto>
+class Feitos {
+public:
+    Feitos() = default;
+    ~Feitos() {
+        for (const auto& [chave, objeto] : feitos_) {
+            DeleteObject(objeto);
+        }
+    }
+    Feitos(const Feitos&) = delete;
+    Feitos& operator=(const Feitos&) = delete;
+
+    // The one for `chave`, which `fazer` makes the first time.
+    template <typename Fazer>
+    [[nodiscard]] Objeto De(const Chave& chave, Fazer fazer) {
+        for (const auto& [feita, objeto] : feitos_) {
+            if (feita == chave) {
+                return objeto;
+            }
+        }
+        feitos_.emplace_back(chave, fazer());
+        return feitos_.back().second;
+    }
+    // Deletes those whose key `largar` picks.
+    template <typename Largar>
+    void LargarSe(Largar largar) {
+        std::erase_if(feitos_, [&largar](const auto& feito) {
+            if (!largar(feito.first)) {
+                return false;
+            }
+            DeleteObject(feito.second);
+            return true;
+        });
+    }
+
+private:
+    std::vector<std::pair<Chave, Objeto>> feitos_;
+};
+
 // One solid brush per colour, deleted with the window.
 class Pinceis {
 public:
-    Pinceis() = default;
-    ~Pinceis();
-    Pinceis(const Pinceis&) = delete;
-    Pinceis& operator=(const Pinceis&) = delete;
-
-    [[nodiscard]] HBRUSH De(COLORREF cor);
+    [[nodiscard]] HBRUSH De(COLORREF cor) {
+        return pinceis_.De(cor, [cor] { return CreateSolidBrush(cor); });
+    }
 
 private:
-    std::vector<std::pair<COLORREF, HBRUSH>> pinceis_;
+    Feitos<COLORREF, HBRUSH> pinceis_;
 };
 
 // The fonts a window uses at its current DPI, made on first use.
 class Fontes {
 public:
-    Fontes() = default;
-    ~Fontes();
-    Fontes(const Fontes&) = delete;
-    Fontes& operator=(const Fontes&) = delete;
-
     [[nodiscard]] HFONT De(const janelas::Fonte& fonte, UINT dpi);
     // Drops those made for another DPI, once no control uses them.
     void ManterSo(UINT dpi);
 
 private:
-    struct Feita {
-        janelas::Fonte fonte;
-        UINT dpi;
-        HFONT hfont;
-    };
-    std::vector<Feita> fontes_;
+    Feitos<std::pair<janelas::Fonte, UINT>, HFONT> fontes_;
 };
 
 }  // namespace morvantis::win32

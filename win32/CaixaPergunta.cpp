@@ -32,7 +32,7 @@ std::u16string ResultadoDaComposicao(HWND caixa) {
 
 }  // namespace
 
-CaixaPergunta::CaixaPergunta(HWND caixa, std::size_t maximo) : caixa_(caixa), modelo_(maximo) {
+CaixaPergunta::CaixaPergunta(HWND caixa, janelas::ModeloPergunta& modelo) : caixa_(caixa), modelo_(modelo) {
     SetWindowLongPtrW(caixa_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedimento)));
@@ -41,6 +41,7 @@ CaixaPergunta::CaixaPergunta(HWND caixa, std::size_t maximo) : caixa_(caixa), mo
 }
 
 CaixaPergunta::~CaixaPergunta() {
+    modelo_.Ligar(nullptr);
     if (IsWindow(caixa_)) {
         SetWindowLongPtrW(caixa_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     }

@@ -25,13 +25,11 @@ namespace morvantis::win32 {
 
 class CaixaPergunta final : private janelas::ModeloPergunta::Vista {
 public:
-    // `maximo` as for ModeloPergunta; the box starts with the EDIT's text.
-    CaixaPergunta(HWND caixa, std::size_t maximo);
+    // Shows `modelo`, which outlives it; the box starts with the EDIT's text.
+    CaixaPergunta(HWND caixa, janelas::ModeloPergunta& modelo);
     ~CaixaPergunta() override;
     CaixaPergunta(const CaixaPergunta&) = delete;
     CaixaPergunta& operator=(const CaixaPergunta&) = delete;
-
-    [[nodiscard]] janelas::ModeloPergunta& Modelo() { return modelo_; }
 
 private:
     static LRESULT CALLBACK Procedimento(HWND caixa, UINT msg, WPARAM wp, LPARAM lp);
@@ -53,7 +51,7 @@ private:
 
     HWND caixa_;
     WNDPROC original_ = nullptr;
-    janelas::ModeloPergunta modelo_;
+    janelas::ModeloPergunta& modelo_;
 };
 
 }  // namespace morvantis::win32

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "Compasso.h"
+#include "Kit.h"
 #include "toolkit/Toolkit.h"
 
 namespace morvantis::win32 {
@@ -54,7 +55,7 @@ private:
 // asks for the clock, is loaded with the timer's window, not imported:
 // loading it (and the COM libraries it needs) delayed the entry window,
 // and loading it at the first tick would delay the first character.
-class Temporizador final : public toolkit::Temporizador {
+class Temporizador final : public janelas::TemporizadorVivo {
 public:
     Temporizador(HWND janela, UINT_PTR id, int intervaloMs);
     ~Temporizador() override;
@@ -62,7 +63,7 @@ public:
     Temporizador& operator=(const Temporizador&) = delete;
 
     void Habilitar(bool ligado) override;
-    void AoPulsar(std::function<void()> handler) { handler_ = std::move(handler); }
+    void AoPulsar(std::function<void()> handler) override { handler_ = std::move(handler); }
     [[nodiscard]] UINT_PTR Id() const { return id_; }
     // The window's WM_TIMER for this timer.
     void Pulsar();

@@ -46,14 +46,8 @@ public:
     // The control of that described name, or nullptr.
     [[nodiscard]] HWND HwndDe(std::string_view nome) const;
 
-    toolkit::Caixa& Caixa(std::string_view nome) override;
-    toolkit::Botao& Botao(std::string_view nome) override;
-    toolkit::Temporizador& Temporizador(std::string_view nome) override;
-
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
-    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override;
     void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
@@ -70,20 +64,25 @@ private:
         HBITMAP figura = nullptr;
     };
 
+    // The window's messages, and its controls' notifications.
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Comando(WPARAM wp, LPARAM lp);
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
+    [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
+    [[nodiscard]] const Vivo* Achar(HWND controle) const;
+
+    // The controls built from the description (Construcao.cpp).
+    void Criar(const janelas::Controle& c, int id);
+    // Places every control, sizes and centres the window at `dpi`.
+    void Dispor(UINT dpi);
+    void Centrar();
+
+    // The painting (Pintura.cpp).
     LRESULT Colorir(HDC dc, HWND controle);
     void PintarMoldura();
     // The ring around a control that has the focus, in client coordinates.
     [[nodiscard]] RECT MarcaDe(HWND controle) const;
     void PintarMarcaDeFoco(HDC dc);
-    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
-    void Criar(const janelas::Controle& c, int id);
-    // Places every control, sizes and centres the window at `dpi`.
-    void Dispor(UINT dpi);
-    void Centrar();
-    [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
-    [[nodiscard]] const Vivo* Achar(HWND controle) const;
 
     Kit& kit_;
     const janelas::Janela& descricao_;
@@ -95,11 +94,10 @@ private:
     std::vector<Vivo> controles_;
     std::map<int, std::function<void()>> cliques_;
     std::map<int, std::function<void(janelas::Sentido)>> focos_;
-    janelas::PorNome<win32::Caixa> caixas_;
-    janelas::PorNome<win32::Botao> botoes_;
-    janelas::PorNome<win32::Temporizador> temporizadores_;
-    // The one-line boxes: each the question box's model behind its EDIT.
-    janelas::PorNome<CaixaPergunta> perguntas_;
+    // The timers, whose WM_TIMER comes to the window.
+    std::vector<win32::Temporizador*> temporizadores_;
+    // The one-line boxes' EDITs, each showing its model.
+    std::vector<std::unique_ptr<CaixaPergunta>> perguntas_;
     // The control that had the focus when the window was last deactivated.
     HWND foco_ = nullptr;
     // While shown modally: the windows it disabled, and whether it closed.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Kit.h"
 #include "ModeloPergunta.h"
 #include "Oraculo.h"
 #include "Texto.h"
@@ -56,10 +57,11 @@ private:
 // that only records where the focus went.
 class PerguntaFalsa final : public janelas::ModeloPergunta::Vista {
 public:
-    PerguntaFalsa(std::string name, Foco& focus, std::size_t maximo = 200)
-        : box(maximo), name_(std::move(name)), focus_(focus) {
+    PerguntaFalsa(std::string name, Foco& focus, janelas::ModeloPergunta& modelo)
+        : box(modelo), name_(std::move(name)), focus_(focus) {
         box.Ligar(this);
     }
+    ~PerguntaFalsa() override { box.Ligar(nullptr); }
     PerguntaFalsa(const PerguntaFalsa&) = delete;
     PerguntaFalsa& operator=(const PerguntaFalsa&) = delete;
 
@@ -68,7 +70,7 @@ public:
     std::u16string AreaDeTransferencia() override { return clipboard; }
     void ParaAreaDeTransferencia(std::u16string_view texto) override { clipboard = texto; }
 
-    janelas::ModeloPergunta box;
+    janelas::ModeloPergunta& box;
     int shown = 0;
     std::u16string clipboard;
 
@@ -105,10 +107,12 @@ private:
     Foco& focus_;
 };
 
-class TemporizadorFalso final : public toolkit::Temporizador {
+class TemporizadorFalso final : public janelas::TemporizadorVivo {
 public:
     void Habilitar(bool e) override { enabled = e; }
+    void AoPulsar(std::function<void()> handler) override { pulso = std::move(handler); }
     bool enabled = false;
+    std::function<void()> pulso;
 };
 
 class DialogosFalsos final : public toolkit::Dialogos {
@@ -165,8 +169,8 @@ private:
 // The main window as the game logic sees it, in its initial state.
 struct PrincipalFalsa {
     Foco focus{"TxtPergunta"};
-    PerguntaFalsa pergunta{"TxtPergunta", focus};
-    janelas::ModeloPergunta& TxtPergunta = pergunta.box;
+    janelas::ModeloPergunta TxtPergunta{200};
+    PerguntaFalsa pergunta{"TxtPergunta", focus, TxtPergunta};
     CaixaFalsa TxtResposta{"TxtResposta", focus};
     BotaoFalso CmdPergunta{"CmdPergunta", focus, true};
     BotaoFalso CmdNova{"CmdNova", focus, false};

@@ -25,42 +25,24 @@ public:
     JanelaFalsa(KitFalso& kit, const janelas::Janela& descricao, JanelaFalsa* dono);
     ~JanelaFalsa() override;
 
-    toolkit::Caixa& Caixa(std::string_view nome) override {
-        if (perguntas.find(nome) != perguntas.end()) {
-            return janelas::Achar(perguntas, nome).box;
-        }
-        return janelas::Achar(caixas, nome);
-    }
-    toolkit::Botao& Botao(std::string_view nome) override { return janelas::Achar(botoes, nome); }
-    toolkit::Temporizador& Temporizador(std::string_view nome) override {
-        return janelas::Achar(temporizadores, nome);
-    }
-
     void AoClicar(std::string_view botao, std::function<void()> handler) override {
-        janelas::Achar(botoes, botao);
+        (void)Botao(botao);  // a button's name, or out_of_range
         cliques[std::string(botao)] = std::move(handler);
     }
-    void AoTeclar(std::string_view caixa, janelas::Filtro filtro) override {
-        janelas::Achar(perguntas, caixa).box.DefinirFiltro(std::move(filtro));
-    }
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override {
-        janelas::Achar(caixas, caixa).onFocus = [handler] { handler(janelas::Sentido::Adiante); };
+        caixas.at(std::string(caixa))->onFocus = [handler] { handler(janelas::Sentido::Adiante); };
         focos[std::string(caixa)] = std::move(handler);
     }
     void FocarVizinho(std::string_view de, janelas::Sentido sentido) override {
         const janelas::Controle* vizinho =
             descricao.Vizinho(*descricao.Achar(de), sentido, [this](const auto& c) {
-                return c.tipo != janelas::Tipo::Botao || janelas::Achar(botoes, c.nome).enabled;
+                return c.tipo != janelas::Tipo::Botao || botoes.at(std::string(c.nome))->enabled;
             });
         if (vizinho != nullptr && vizinho->tipo == janelas::Tipo::Botao) {
             Botao(vizinho->nome).Focar();
         } else if (vizinho != nullptr) {
             Caixa(vizinho->nome).Focar();
         }
-    }
-    void AoPulsar(std::string_view temporizador, std::function<void()> handler) override {
-        janelas::Achar(temporizadores, temporizador);
-        pulso = std::move(handler);
     }
 
     void Mostrar() override { visivel = true; }
@@ -69,7 +51,7 @@ public:
 
     // A click as a person makes it: only on an enabled button.
     void Clicar(const std::string& botao) {
-        if (janelas::Achar(botoes, botao).enabled && cliques.count(botao) != 0) {
+        if (botoes.at(botao)->enabled && cliques.count(botao) != 0) {
             auto handler = cliques.at(botao);
             handler();
         }
@@ -82,19 +64,26 @@ public:
             handler(janelas::Sentido::Atras);
         }
     }
-    void Teclar(char32_t tecla) { Digitar(janelas::Achar(perguntas, "TxtPergunta").box, {&tecla, 1}); }
+    void Teclar(char32_t tecla) { Digitar(perguntas.at("TxtPergunta")->box, {&tecla, 1}); }
+    // A tick of the window's timers, as their events would bring it.
+    void pulso() {
+        for (const auto& [nome, temporizador] : temporizadores) {
+            const std::function<void()> handler = temporizador->pulso;
+            handler();
+        }
+    }
 
     const janelas::Janela& descricao;
     JanelaFalsa* dono;
     Foco foco;
-    janelas::PorNome<CaixaFalsa> caixas;
-    // The one-line boxes: the real question box model.
-    janelas::PorNome<PerguntaFalsa> perguntas;
-    janelas::PorNome<BotaoFalso> botoes;
-    janelas::PorNome<TemporizadorFalso> temporizadores;
+    // The one-line boxes' views of the models the window owns.
+    std::map<std::string, std::unique_ptr<PerguntaFalsa>, std::less<>> perguntas;
+    // The adaptors the window owns, by name, as the fakes they are.
+    std::map<std::string, CaixaFalsa*, std::less<>> caixas;
+    std::map<std::string, BotaoFalso*, std::less<>> botoes;
+    std::map<std::string, TemporizadorFalso*, std::less<>> temporizadores;
     std::map<std::string, std::function<void()>> cliques;
     std::map<std::string, std::function<void(janelas::Sentido)>> focos;
-    std::function<void()> pulso;
     bool visivel = false;
     bool modal = false;
     bool fechada = false;
@@ -153,19 +142,17 @@ inline JanelaFalsa::JanelaFalsa(KitFalso& kit, const janelas::Janela& d, JanelaF
         switch (c.tipo) {
             case janelas::Tipo::Caixa:
                 if (!c.multiLinha) {
-                    perguntas.emplace(nome, std::make_unique<PerguntaFalsa>(
-                                                nome, foco, static_cast<std::size_t>(c.maximoCaracteres)));
-                    perguntas.at(nome)->box.DefinirTexto(std::u16string(c.texto));
+                    perguntas.emplace(nome, std::make_unique<PerguntaFalsa>(nome, foco, NovoModelo(c)));
                     break;
                 }
-                caixas.emplace(nome, std::make_unique<CaixaFalsa>(nome, foco));
+                caixas.emplace(nome, &Registrar(c, std::make_unique<CaixaFalsa>(nome, foco)));
                 caixas.at(nome)->text = std::u16string(c.texto);
                 break;
             case janelas::Tipo::Botao:
-                botoes.emplace(nome, std::make_unique<BotaoFalso>(nome, foco, c.habilitado));
+                botoes.emplace(nome, &Registrar(c, std::make_unique<BotaoFalso>(nome, foco, c.habilitado)));
                 break;
             case janelas::Tipo::Temporizador:
-                temporizadores.emplace(nome, std::make_unique<TemporizadorFalso>());
+                temporizadores.emplace(nome, &Registrar(c, std::make_unique<TemporizadorFalso>()));
                 break;
             default:
                 break;

@@ -88,7 +88,7 @@ TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
         const janelas::Controle& c = d.controles[i];
         SCOPED_TRACE(std::string(c.nome));
         if (c.tipo == Tipo::Temporizador) {
-            EXPECT_NO_THROW(janela_->Temporizador(c.nome));
+            EXPECT_NO_THROW((void)janela_->Temporizador(c.nome));
             continue;
         }
         HWND h = janela_->HwndDe(c.nome);
