@@ -11,6 +11,7 @@ namespace {
 constexpr std::u16string_view Familia = u"👨\u200D👩\u200D👧";  // five code points, one character
 constexpr std::u16string_view EAgudo = u"e\u0301";           // e and a combining accent
 constexpr std::u16string_view Bandeira = u"🇧🇷";
+constexpr std::u16string_view Backspace = toolkit::teclas::Como(toolkit::teclas::Backspace);
 
 class ModeloPergunta : public GameTest {
 protected:
@@ -54,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         Edicao{"Replacement", 0, 0, [](auto& b) { b.Substituir(2, 4, u"ZZZ"); }, u"abZZZef", 5},
         Edicao{"ReplacementByNothing", 6, 6, [](auto& b) { b.Substituir(4, 2, u""); }, u"abef", 2},
         Edicao{"KeystrokeAtTheCaret", 3, 3, [](auto& b) { b.Teclar(u"X"); }, u"abcXdef", 4},
-        Edicao{"BackspaceAtTheCaret", 3, 3, [](auto& b) { b.Teclar(u"\b"); }, u"abdef", 2},
+        Edicao{"BackspaceAtTheCaret", 3, 3, [](auto& b) { b.Teclar(toolkit::Tecla(Backspace)); }, u"abdef",
+               2},
         Edicao{"DeleteAtTheCaret", 3, 3, [](auto& b) { b.ApagarAFrente(); }, u"abcef", 3},
         Edicao{"Cut", 1, 3, [](auto& b) { b.ApagarIntervalo(b.Inicio(), b.Fim()); }, u"adef", 1},
         Edicao{"WordBackwards", 3, 3, [](auto& b) { b.ApagarAtras(toolkit::Alcance::Palavra); }, u"def", 0},
@@ -83,7 +85,7 @@ TEST_F(ModeloPergunta, ACharacterOfSeveralCodePointsIsErasedAndSteppedOverWhole)
         EXPECT_EQ(Box(), u"ab");
         box.Selecionar(1, 1);
         box.Inserir(c);
-        box.Teclar(u"\b");
+        box.Teclar(toolkit::Tecla(Backspace));
         EXPECT_EQ(Box(), u"ab");
     }
 }
@@ -116,7 +118,7 @@ TEST_F(ModeloPergunta, ALockedBoxTakesNoEditButItsFilterStillRuns) {
     Open(u"abc");
     box.Travar(true);
     box.Inserir(u"x");
-    box.Teclar(u"\b");
+    box.Teclar(toolkit::Tecla(Backspace));
     box.ApagarAFrente();
     box.ApagarIntervalo(0, 3);
     EXPECT_EQ(Box(), u"abc");

@@ -33,6 +33,9 @@ std::u16string TextoDe(HWND caixa) {
 }
 
 // The ends of the EDIT's selection, in order.
+constexpr std::u16string_view Backspace = toolkit::teclas::Como(toolkit::teclas::Backspace);
+constexpr std::u16string_view Enter = toolkit::teclas::Como(toolkit::teclas::Enter);
+
 std::pair<DWORD, DWORD> Selecao(HWND caixa) {
     DWORD inicio = 0;
     DWORD fim = 0;
@@ -269,7 +272,7 @@ TEST_F(CaixaDaPergunta, EnterReachesTheFilterAndPressesOnlyTheFocusedButton) {
             return PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
         });
     }
-    EXPECT_EQ(teclas_, std::vector<std::u16string>{u"\r"});
+    EXPECT_EQ(teclas_, std::vector<std::u16string>{std::u16string(Enter)});
     EXPECT_EQ(cliques, std::vector<std::string>{"CmdPergunta"});
     EXPECT_EQ(Texto(), u"");
     janela_->Fechar();
@@ -307,7 +310,7 @@ TEST_P(UmCaractere, TypedInACaptureShowsOneLetterAndOneBackspaceErasesIt) {
     Digitar(caixa_, GetParam().unidades);
     EXPECT_EQ(Texto(), Invocacao(2));
     EXPECT_EQ(Estado().Resposta, u"a" + GetParam().unidades);
-    Digitar(caixa_, u"\b");
+    Digitar(caixa_, Backspace);
     EXPECT_EQ(Texto(), Invocacao(1));
     EXPECT_EQ(Estado().Resposta, u"a");
 }
@@ -366,7 +369,7 @@ TEST_P(ColagemGrande, EndsWithTheBoxShowingWhatTheModelHolds) {
     }
     // The box still takes keys: a question in the open after the capture,
     // a Backspace in the full box.
-    Digitar(caixa_, captura ? u"\r?" : u"\b");
+    Digitar(caixa_, captura ? u"\r?" : Backspace);
     if (captura) {
         EXPECT_EQ(Texto(), Estado().Invocacao + u"?");
     } else {
