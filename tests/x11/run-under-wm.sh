@@ -83,7 +83,7 @@ mutter)
     # shellcheck disable=SC2016
     exec dbus-run-session -- bash -c '
         set -euo pipefail
-        mutter --headless --wayland --virtual-monitor 1280x800 >/dev/null 2>&1 &
+        mutter --headless --wayland --virtual-monitor 1280x800 >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
         trap "kill $! 2>/dev/null || true" EXIT
         for _ in $(seq 400); do
             compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" >/dev/null && break
@@ -93,7 +93,13 @@ mutter)
         export XAUTHORITY DISPLAY=:0
         '"$(declare -f esperar_wm)"'
         wm=mutter esperar_wm
-        env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@"
+        # Should the X server go away under the test, mutter says why.
+        env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@" || {
+            status=$?
+            echo "--- mutter, last lines:" >&2
+            tail -n 40 "$XDG_RUNTIME_DIR/mutter.log" >&2
+            exit $status
+        }
     ' bash "$@"
     ;;
 *)
