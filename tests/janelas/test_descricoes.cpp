@@ -165,34 +165,6 @@ TEST(Descricoes, LabelColours) {
     EXPECT_EQ(ValorClassico(CorSistema::BordaAtiva), (Rgb{212, 208, 200}));
 }
 
-// What a control leaves to the platform is settled by its kind; what it
-// asks for it keeps.
-TEST(Descricoes, DefaultColoursFollowTheKindOfControl) {
-    const Cor padrao{};
-    const Cor azul = Cor::Explicita(0, 0, 255);
-    const struct {
-        Tipo tipo;
-        Cor texto;
-        Cor fundo;
-        Cor textoVisto;
-        Cor fundoVisto;
-    } casos[] = {
-        {Botao, padrao, padrao, Cor::DoSistema(CorSistema::TextoBotao), padrao},
-        {Caixa, padrao, padrao, Cor::DoSistema(CorSistema::TextoJanela),
-         Cor::DoSistema(CorSistema::FundoJanela)},
-        {Caixa, azul, azul, azul, azul},
-        {Rotulo, padrao, padrao, Cor::DoSistema(CorSistema::TextoJanela), padrao},
-        {Linha, padrao, padrao, Cor::DoSistema(CorSistema::TextoJanela), padrao},
-        {Imagem, padrao, padrao, padrao, padrao},
-    };
-    for (const auto& caso : casos) {
-        const Controle c{.tipo = caso.tipo, .corTexto = caso.texto, .corFundo = caso.fundo};
-        SCOPED_TRACE(static_cast<int>(caso.tipo));
-        EXPECT_EQ(TextoDe(c), caso.textoVisto);
-        EXPECT_EQ(FundoDe(c), caso.fundoVisto);
-    }
-}
-
 TEST(Descricoes, LongTextsKeepEverySpace) {
     const std::u16string_view aviso = Entrada.Achar("Label2")->texto;
     EXPECT_EQ(aviso.size(), 365u);

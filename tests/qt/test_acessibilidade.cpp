@@ -12,13 +12,13 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <map>
 #include <optional>
 
 #include "Aparencia.h"
 #include "Geometria.h"
 #include "Programa.h"
 #include "QuatroJanelas.h"
+#include "Realizacoes.h"
 #include "WindowTest.h"
 
 namespace morvantis::testing {
@@ -74,11 +74,6 @@ TEST(AccessibleNames, TheHelpTextIsNamedForWhatItSays) {
 // opens the focused control alone has the white ring around it, on the
 // ground; the answer box never shows a caret.
 TEST_P(Acessibilidade, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
-    const std::map<std::string, QStringList> ordem{{"FrmEntrada", {"CmdEntrar", "CmdSair"}},
-                                                   {"FrmMain", {"TxtPergunta", "CmdPergunta", "CmdSair"}},
-                                                   {"FrmAjuda", {"Text1", "CmdOK"}},
-                                                   {"FrmSobre", {"CmdOK"}}};
-    const QStringList controles = ordem.at(GetParam());
     JanelaPrincipal principal;
     std::optional<JanelaDeTeste> avulsa;
     QWidget* janela = &principal.window;
@@ -90,20 +85,20 @@ TEST_P(Acessibilidade, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela));
     const QColor chao =
         janela->findChild<QWidget*>(QStringLiteral("cliente"))->palette().color(QPalette::Window);
-    const auto verMarca = [&](const QString& focado) {
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), focado.toStdString());
+    const auto verMarca = [&](std::string_view focado) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), focado);
         const QImage foto = janela->grab().toImage();
         const qreal escala = foto.devicePixelRatio();
         const int anel = janelas::AnelEmPixels(escala);
-        for (const QString& nome : controles) {
-            const QWidget* w = janela->findChild<QWidget*>(nome);
+        for (const std::string_view nome : OrdemDeTab(GetParam())) {
+            const QWidget* w = janela->findChild<QWidget*>(QString::fromUtf8(nome.data(), nome.size()));
             const QPoint canto = w->mapTo(janela, QPoint(0, 0)) * escala;
             const auto cor = [&](int x) {
                 return foto.pixelColor(canto + QPoint(x, w->height() * escala / 2)).name();
             };
             EXPECT_EQ(cor(-anel - 1), (nome == focado ? qt::Classica(janelas::CorMarcaFoco) : chao).name())
-                << nome.toStdString() << ", the ring";
-            EXPECT_EQ(cor(-1), chao.name()) << nome.toStdString() << ", between the ring and the control";
+                << nome << ", the ring";
+            EXPECT_EQ(cor(-1), chao.name()) << nome << ", between the ring and the control";
         }
         if (auto* resposta = janela->findChild<QTextEdit*>(QStringLiteral("TxtResposta"))) {
             const QImage area = foto.copy(QRect(resposta->viewport()->mapTo(janela, QPoint(0, 0)) * escala,
@@ -113,13 +108,13 @@ TEST_P(Acessibilidade, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
             EXPECT_TRUE(area == vazia) << "a caret in the answer box";
         }
     };
-    verMarca(controles[0]);
-    for (const auto& [tecla, passo] : {std::pair{Qt::NoModifier, 1}, {Qt::ShiftModifier, -1}}) {
-        for (qsizetype i = 1; i <= controles.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, tecla);
-            verMarca(controles[((passo * i) % controles.size() + controles.size()) % controles.size()]);
-        }
-    }
+    RodarNosDoisSentidos(
+        GetParam(),
+        [](bool atras) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                            atras ? Qt::ShiftModifier : Qt::NoModifier);
+        },
+        verMarca);
     QApplication::setCursorFlashTime(1000);
 }
 

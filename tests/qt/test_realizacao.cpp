@@ -17,6 +17,7 @@
 #include "Controles.h"
 #include "Geometria.h"
 #include "QuatroJanelas.h"
+#include "Realizacoes.h"
 
 namespace morvantis::testing {
 namespace {
@@ -165,27 +166,10 @@ TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
         QImage foto(janela->size() * escala, QImage::Format_ARGB32);
         foto.setDevicePixelRatio(escala);
         janela->render(&foto);
-        const int direita = foto.width() - 1;
-        const int baixo = foto.height() - 1;
         for (int d = 0; d < 4 * anel; ++d) {
-            const QColor& claro = aneis[d / anel].claro;
-            const QColor& escuro = aneis[d / anel].escuro;
-            const struct {
-                const char* onde;
-                QPoint ponto;
-                QColor cor;
-            } pontos[] = {
-                {"top-left corner", {d, d}, claro},
-                {"top-right corner", {direita - d, d}, escuro},
-                {"bottom-left corner", {d, baixo - d}, escuro},
-                {"bottom-right corner", {direita - d, baixo - d}, escuro},
-                {"top edge", {direita / 2, d}, claro},
-                {"left edge", {d, baixo / 2}, claro},
-                {"bottom edge", {direita / 2, baixo - d}, escuro},
-                {"right edge", {direita - d, baixo / 2}, escuro},
-            };
-            for (const auto& p : pontos) {
-                EXPECT_EQ(foto.pixelColor(p.ponto).name().toStdString(), p.cor.name().toStdString())
+            for (const auto& p : PontosDaMoldura(d, foto.width(), foto.height(), aneis[d / anel].claro,
+                                                 aneis[d / anel].escuro)) {
+                EXPECT_EQ(foto.pixelColor(p.x, p.y).name().toStdString(), p.cor.name().toStdString())
                     << "device pixel " << d << " from the outside, " << p.onde;
             }
         }
@@ -197,14 +181,10 @@ TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
             const QPointF canto = QPointF(figura->mapTo(janela.get(), QPoint(0, 0))) * escala;
             const QSize tamanho(janelas::EmPixels(origem.width(), escala),
                                 janelas::EmPixels(origem.height(), escala));
-            int erradas = 0;
-            for (int y = 0; y < tamanho.height(); ++y) {
-                for (int x = 0; x < tamanho.width(); ++x) {
-                    erradas += foto.pixel(qRound(canto.x()) + x, qRound(canto.y()) + y) !=
-                               origem.pixel(janelas::PixelDeOrigem(x, tamanho.width(), origem.width()),
-                                            janelas::PixelDeOrigem(y, tamanho.height(), origem.height()));
-                }
-            }
+            const int erradas = PixelsBorrados(
+                tamanho.width(), tamanho.height(), origem.width(), origem.height(),
+                [&](int x, int y) { return foto.pixel(qRound(canto.x()) + x, qRound(canto.y()) + y); },
+                [&](int x, int y) { return origem.pixel(x, y); });
             EXPECT_EQ(erradas, 0) << figura->objectName().toStdString() << " nearest neighbour";
         }
     }

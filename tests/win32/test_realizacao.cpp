@@ -19,6 +19,7 @@
 #include "Janela.h"
 #include "Janelas.h"
 #include "KitWin32.h"
+#include "Realizacoes.h"
 #include "TextoLargo.h"
 
 namespace {
@@ -186,21 +187,7 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
         for (int d = 0; d < janelas::MolduraPixels * anel; ++d) {
             const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].claro));
             const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].escuro));
-            const struct {
-                const char* onde;
-                int x, y;
-                COLORREF cor;
-            } pontos[] = {
-                {"top", w / 2, d, claro},
-                {"left", d, a / 2, claro},
-                {"bottom", w / 2, a - 1 - d, escuro},
-                {"right", w - 1 - d, a / 2, escuro},
-                {"top-left", d, d, claro},
-                {"top-right", w - 1 - d, d, escuro},
-                {"bottom-left", d, a - 1 - d, escuro},
-                {"bottom-right", w - 1 - d, a - 1 - d, escuro},
-            };
-            for (const auto& p : pontos) {
+            for (const auto& p : morvantis::testing::PontosDaMoldura(d, w, a, claro, escuro)) {
                 EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "device pixel " << d << ", " << p.onde;
             }
         }
@@ -225,14 +212,10 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
                 origem = visto, largura = bm.bmWidth, altura = bm.bmHeight;
             }
             EXPECT_EQ(bm.bmWidth, janelas::EmPixels(largura, dpi / 96.0)) << c.nome;
-            int erradas = 0;
-            for (int y = 0; y < bm.bmHeight; ++y) {
-                for (int x = 0; x < bm.bmWidth; ++x) {
-                    erradas += visto[y * bm.bmWidth + x] !=
-                               origem[janelas::PixelDeOrigem(y, bm.bmHeight, altura) * largura +
-                                      janelas::PixelDeOrigem(x, bm.bmWidth, largura)];
-                }
-            }
+            const int erradas = morvantis::testing::PixelsBorrados(
+                bm.bmWidth, bm.bmHeight, largura, altura,
+                [&](int x, int y) { return visto[y * bm.bmWidth + x]; },
+                [&](int x, int y) { return origem[y * largura + x]; });
             EXPECT_EQ(erradas, 0) << c.nome << " nearest neighbour";
         }
         ReleaseDC(h, dc);
@@ -246,12 +229,6 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
 // control alone has the white ring around it from the moment the window
 // opens.
 TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
-    const std::map<std::string_view, std::vector<std::string_view>> ordem{
-        {"FrmEntrada", {"CmdEntrar", "CmdSair"}},
-        {"FrmMain", {"TxtPergunta", "CmdPergunta", "CmdSair"}},
-        {"FrmAjuda", {"Text1", "CmdOK"}},
-        {"FrmSobre", {"CmdOK"}}};
-    const std::vector<std::string_view>& controles = ordem.at(GetParam()->nome);
     GeradorPadrao gerador;
     Module1 modulo(gerador);
     Encerramento fim(kit_);
@@ -278,7 +255,7 @@ TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
     const auto verMarca = [&](std::string_view focado) {
         EXPECT_EQ(GetFocus(), janela->HwndDe(focado)) << focado;
         HDC dc = GetDC(janela->Hwnd());
-        for (const std::string_view nome : controles) {
+        for (const std::string_view nome : morvantis::testing::OrdemDeTab(GetParam()->nome)) {
             HWND h = janela->HwndDe(nome);
             const RECT r = NoCliente(janela->Hwnd(), h);
             const int meio = (r.top + r.bottom) / 2;
@@ -294,14 +271,7 @@ TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
         ReleaseDC(janela->Hwnd(), dc);
     };
     MostrarPintada(*janela);
-    verMarca(controles[0]);
-    const auto n = static_cast<int>(controles.size());
-    for (const int passo : {1, -1}) {
-        for (int i = 1; i <= n; ++i) {
-            tab(passo < 0);
-            verMarca(controles[((passo * i) % n + n) % n]);
-        }
-    }
+    morvantis::testing::RodarNosDoisSentidos(GetParam()->nome, tab, verMarca);
     janela->Fechar();
 }
 
