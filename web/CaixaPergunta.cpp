@@ -138,7 +138,7 @@ void CaixaPergunta::Apagar(const Apagamento& apagamento, std::optional<janelas::
 // page took: the box still applies its own rule to the secret.
 void CaixaPergunta::Refazer() {
     const std::u16string depois = TextoDe(entrada_["value"]);
-    const std::u16string& antes = modelo_.Texto();
+    const std::u16string antes = modelo_.Texto();
     const std::size_t menor = std::min(antes.size(), depois.size());
     const std::size_t cursor = std::min(Numero(entrada_["selectionEnd"]), depois.size());
     std::size_t sufixo = 0;
