@@ -467,8 +467,7 @@ private:
         const bool umAntes =
             a == b || (fb == r_.cursor && ia == Alcancado(toolkit::Alcance::Caractere, true));
         if (alcance == toolkit::Alcance::Caractere && vazia && (porCursor || umAntes)) {
-            bool cabe = true;
-            Aplicar(teclas::Como(teclas::Backspace), cabe);
+            Tecleado(teclas::Como(teclas::Backspace));  // as the key, which ends a half pair's wait
         } else if (porCursor && vazia) {
             ApagadaFaixa(Alcancado(alcance, true), r_.cursor, alcance);
         } else {
@@ -515,6 +514,9 @@ private:
     // One keystroke through the model, and what the rules say it does.
     void Teclar(std::u16string_view tecla) {
         Caixa().Teclar(std::u16string(tecla));
+        Tecleado(tecla);
+    }
+    void Tecleado(std::u16string_view tecla) {
         const std::u16string limpa = Juntado(tecla);
         if (Caracteres(limpa).size() > 1 && !EhQuebra(limpa)) {
             Referenciar(limpa);  // several characters at once are typed text
