@@ -41,6 +41,23 @@ void JanelaViva::AoPulsar(std::string_view temporizador, std::function<void()> h
     Achar(temporizadores_, temporizador).AoPulsar(std::move(handler));
 }
 
+void JanelaViva::FocarVizinho(std::string_view de, Sentido sentido) {
+    if (const Controle* vizinho = Vizinho(de, sentido); vizinho != nullptr) {
+        FocarControle(*vizinho, sentido);
+    }
+}
+
+const Controle* JanelaViva::Vizinho(std::string_view de, Sentido sentido) const {
+    const Controle* origem = descricao_.Achar(de);
+    return origem != nullptr
+               ? descricao_.Vizinho(*origem, sentido, [this](const Controle& c) { return Habilitado(c); })
+               : nullptr;
+}
+
+const Controle* JanelaViva::PrimeiroFocavel() const {
+    return descricao_.PrimeiroFocavel([this](const Controle& c) { return Habilitado(c); });
+}
+
 ModeloPergunta& JanelaViva::NovoModelo(const Controle& c) {
     auto modelo = std::make_unique<ModeloPergunta>(static_cast<std::size_t>(c.maximoCaracteres));
     modelo->DefinirTexto(std::u16string(c.texto));

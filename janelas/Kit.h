@@ -34,11 +34,12 @@ public:
 // base's, they outlive the realisation's native controls.
 class JanelaViva {
 public:
-    JanelaViva() = default;
+    explicit JanelaViva(const Janela& descricao) : descricao_(descricao) {}
     virtual ~JanelaViva() = default;
     JanelaViva(const JanelaViva&) = delete;
     JanelaViva& operator=(const JanelaViva&) = delete;
 
+    [[nodiscard]] const Janela& Descricao() const { return descricao_; }
     [[nodiscard]] toolkit::Caixa& Caixa(std::string_view nome);
     [[nodiscard]] toolkit::Botao& Botao(std::string_view nome);
     [[nodiscard]] toolkit::Temporizador& Temporizador(std::string_view nome);
@@ -58,7 +59,7 @@ public:
 
     // Moves the focus from the control `de` on to the one Tab or Shift+Tab
     // would give it to (Janela::Vizinho).
-    virtual void FocarVizinho(std::string_view de, Sentido sentido) = 0;
+    void FocarVizinho(std::string_view de, Sentido sentido);
 
     // Shows the window, centred, and returns at once.
     virtual void Mostrar() = 0;
@@ -73,6 +74,16 @@ public:
     virtual void Fechar() = 0;
 
 protected:
+    // Where Tab or Shift+Tab takes the focus from the control `de`, over the
+    // controls that take it now; none from a name the window lacks.
+    [[nodiscard]] const Controle* Vizinho(std::string_view de, Sentido sentido) const;
+    // The control that has the focus when the window opens.
+    [[nodiscard]] const Controle* PrimeiroFocavel() const;
+    // Whether the realised control `c` can take the focus now.
+    [[nodiscard]] virtual bool Habilitado(const Controle& c) const = 0;
+    // Gives the realised control `c` the focus, as Tab or Shift+Tab would.
+    virtual void FocarControle(const Controle& c, Sentido sentido) = 0;
+
     // The model of the one-line box `c`, with its described text, limit and
     // lock; the realisation's native box shows it.
     ModeloPergunta& NovoModelo(const Controle& c);
@@ -90,6 +101,7 @@ private:
     void Guardar(std::string_view nome, std::unique_ptr<toolkit::Botao> botao);
     void Guardar(std::string_view nome, std::unique_ptr<TemporizadorVivo> temporizador);
 
+    const Janela& descricao_;
     std::map<std::string, std::unique_ptr<ModeloPergunta>, std::less<>> modelos_;
     std::map<std::string, std::unique_ptr<toolkit::Caixa>, std::less<>> caixas_;
     std::map<std::string, std::unique_ptr<toolkit::Botao>, std::less<>> botoes_;

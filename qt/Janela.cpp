@@ -244,7 +244,7 @@ private:
 }  // namespace
 
 Janela::Janela(const janelas::Janela& descricao, QWidget* dono)
-    : descricao_(descricao),
+    : JanelaViva(descricao),
       janela_(new JanelaFixa(Nome(descricao.nome), {descricao.cliente.largura, descricao.cliente.altura},
                              ParaQColor(descricao.fundo, classico::Preto), dono)) {
     janela_->setAccessibleName(ParaQString(descricao.nomeAcessivel));
@@ -322,17 +322,13 @@ void Janela::AoReceberFoco(std::string_view caixa, std::function<void(janelas::S
     new AoFocar(Widget<QWidget>(caixa), std::move(handler));
 }
 
-void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
-    const Controle* origem = descricao_.Achar(de);
-    const Controle* vizinho =
-        origem != nullptr
-            ? descricao_.Vizinho(*origem, sentido,
-                                 [this](const Controle& c) { return Widget<QWidget>(c.nome).isEnabled(); })
-            : nullptr;
-    if (vizinho != nullptr) {
-        Widget<QWidget>(vizinho->nome)
-            .setFocus(sentido == janelas::Sentido::Atras ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-    }
+bool Janela::Habilitado(const Controle& c) const {
+    return Widget<QWidget>(c.nome).isEnabled();
+}
+
+void Janela::FocarControle(const Controle& c, janelas::Sentido sentido) {
+    Widget<QWidget>(c.nome).setFocus(sentido == janelas::Sentido::Atras ? Qt::BacktabFocusReason
+                                                                        : Qt::TabFocusReason);
 }
 
 void Janela::Mostrar() {

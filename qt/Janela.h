@@ -36,7 +36,6 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     void MostrarModal(std::function<void()> aoFechar) override;
@@ -45,8 +44,9 @@ public:
 private:
     template <typename W>
     W& Widget(std::string_view nome) const;
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const override;
+    void FocarControle(const janelas::Controle& c, janelas::Sentido sentido) override;
 
-    const janelas::Janela& descricao_;
     QPointer<JanelaFixa> janela_;
 };
 

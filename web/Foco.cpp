@@ -20,29 +20,14 @@ void Janela::FocarControle(const janelas::Controle& c, janelas::Sentido sentido)
     sentido_ = janelas::Sentido::Adiante;
 }
 
-void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
-    const janelas::Controle* origem = descricao_.Achar(de);
-    const janelas::Controle* vizinho =
-        origem != nullptr ? descricao_.Vizinho(*origem, sentido,
-                                               [this](const janelas::Controle& c) { return Habilitado(c); })
-                          : nullptr;
-    if (vizinho != nullptr) {
-        FocarControle(*vizinho, sentido);
-    }
-}
-
 void Janela::Tabular(const val& evento) {
     const janelas::Sentido sentido =
         evento["shiftKey"].as<bool>() ? janelas::Sentido::Atras : janelas::Sentido::Adiante;
     const val ativo = val::global("document")["activeElement"];
     const auto atual = std::find_if(elementos_.begin(), elementos_.end(),
                                     [&](const auto& e) { return e.second.strictlyEquals(ativo); });
-    const janelas::Controle* origem = atual != elementos_.end() ? descricao_.Achar(atual->first) : nullptr;
     const janelas::Controle* vizinho =
-        origem != nullptr
-            ? descricao_.Vizinho(*origem, sentido,
-                                 [this](const janelas::Controle& c) { return Habilitado(c); })
-            : descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
+        atual != elementos_.end() ? Vizinho(atual->first, sentido) : PrimeiroFocavel();
     if (vizinho != nullptr) {
         evento.call<void>("preventDefault");
         FocarControle(*vizinho, sentido);
@@ -50,8 +35,7 @@ void Janela::Tabular(const val& evento) {
 }
 
 void Janela::Focar() {
-    const janelas::Controle* primeiro =
-        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
+    const janelas::Controle* primeiro = PrimeiroFocavel();
     if (primeiro != nullptr) {
         Elemento(primeiro->nome).call<void>("focus");
     }

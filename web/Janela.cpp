@@ -104,7 +104,7 @@ void Executar(void* acao) {
 }  // namespace
 
 Janela::Janela(const janelas::Janela& descricao, Kit& kit)
-    : descricao_(descricao), kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
+    : JanelaViva(descricao), kit_(kit), dialogo_(Criar("dialog")), cliente_(Criar("div")) {
     dialogo_["classList"].call<void>("add", std::string("janela"));
     Atributo(dialogo_, "data-nome", std::string(descricao.nome));
     Atributo(dialogo_, "aria-label", val(std::u16string(descricao.nomeAcessivel)));

@@ -34,7 +34,6 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     // Returns at once; `aoFechar` runs from the event queue once the window
@@ -53,10 +52,9 @@ private:
     // Tab and Shift+Tab: the focus to the next or previous control in the
     // window's tab order, going round within the window as on the desktop.
     void Tabular(const emscripten::val& evento);
-    void FocarControle(const janelas::Controle& c, janelas::Sentido sentido);
-    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
+    void FocarControle(const janelas::Controle& c, janelas::Sentido sentido) override;
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const override;
 
-    const janelas::Janela& descricao_;
     Kit& kit_;
     emscripten::val dialogo_;
     emscripten::val cliente_;

@@ -144,7 +144,7 @@ void Janela::Dispor(UINT dpi) {
             continue;
         }
         const Controle& c = *v.descricao;
-        HFONT fonte = fontes_.De(descricao_.FonteDe(c), dpi);
+        HFONT fonte = fontes_.De(Descricao().FonteDe(c), dpi);
         SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonte), FALSE);
         const int x = Escalar(c.area.x, dpi);
         const int y = Escalar(c.area.y, dpi);
@@ -180,8 +180,8 @@ void Janela::Dispor(UINT dpi) {
     fontes_.ManterSo(dpi);
     // The frame is the window's own (WM_NCCALCSIZE), three rings at this DPI.
     const int moldura = janelas::MolduraEmPixels(EscalaDe(dpi));
-    SetWindowPos(hwnd_, nullptr, 0, 0, Escalar(descricao_.cliente.largura, dpi) + 2 * moldura,
-                 Escalar(descricao_.cliente.altura, dpi) + 2 * moldura,
+    SetWindowPos(hwnd_, nullptr, 0, 0, Escalar(Descricao().cliente.largura, dpi) + 2 * moldura,
+                 Escalar(Descricao().cliente.altura, dpi) + 2 * moldura,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

@@ -22,7 +22,7 @@ constexpr UINT MensagemFocar = WM_APP + 1;
 
 }  // namespace
 
-Janela::Janela(Kit& kit, const janelas::Janela& descricao, HWND dono) : kit_(kit), descricao_(descricao) {
+Janela::Janela(Kit& kit, const janelas::Janela& descricao, HWND dono) : JanelaViva(descricao), kit_(kit) {
     CreateWindowExW(EstiloEstendido, Classe, ParaWide(descricao.nomeAcessivel).c_str(), EstiloJanela, 0, 0, 0,
                     0, dono, nullptr, kit.Instancia(), this);
     if (hwnd_ == nullptr) {
@@ -94,17 +94,10 @@ bool Janela::Habilitado(const janelas::Controle& c) const {
     return v != nullptr && v->hwnd != nullptr && IsWindowEnabled(v->hwnd) != FALSE;
 }
 
-void Janela::FocarVizinho(std::string_view de, janelas::Sentido sentido) {
-    const Vivo* origem = Achar(de);
-    const janelas::Controle* vizinho =
-        origem != nullptr ? descricao_.Vizinho(*origem->descricao, sentido,
-                                               [this](const janelas::Controle& c) { return Habilitado(c); })
-                          : nullptr;
+void Janela::FocarControle(const janelas::Controle& c, janelas::Sentido) {
     // From the queue: the dialog keys that brought the focus here would
     // then take the default button from the one it moves on to.
-    if (vizinho != nullptr) {
-        PostMessageW(hwnd_, MensagemFocar, reinterpret_cast<WPARAM>(Achar(vizinho->nome)->hwnd), 0);
-    }
+    PostMessageW(hwnd_, MensagemFocar, reinterpret_cast<WPARAM>(Achar(c.nome)->hwnd), 0);
 }
 
 void Janela::Mostrar() {
@@ -113,8 +106,7 @@ void Janela::Mostrar() {
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    const janelas::Controle* primeiro =
-        descricao_.PrimeiroFocavel([this](const janelas::Controle& c) { return Habilitado(c); });
+    const janelas::Controle* primeiro = PrimeiroFocavel();
     if (primeiro != nullptr) {
         SetFocus(Achar(primeiro->nome)->hwnd);
     }
@@ -248,7 +240,7 @@ LRESULT Janela::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             RECT cliente{};
             GetClientRect(hwnd_, &cliente);
             FillRect(reinterpret_cast<HDC>(wp), &cliente,
-                     pinceis_.De(Colorref(descricao_.fundo, janelas::Uso::Fundo, altoContraste_)));
+                     pinceis_.De(Colorref(Descricao().fundo, janelas::Uso::Fundo, altoContraste_)));
             return 1;
         }
         case WM_PAINT: {

@@ -48,7 +48,6 @@ public:
 
     void AoClicar(std::string_view botao, std::function<void()> handler) override;
     void AoReceberFoco(std::string_view caixa, std::function<void(janelas::Sentido)> handler) override;
-    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override;
 
     void Mostrar() override;
     void MostrarModal(std::function<void()> aoFechar) override;
@@ -67,7 +66,8 @@ private:
     // The window's messages, and its controls' notifications.
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Comando(WPARAM wp, LPARAM lp);
-    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const;
+    [[nodiscard]] bool Habilitado(const janelas::Controle& c) const override;
+    void FocarControle(const janelas::Controle& c, janelas::Sentido sentido) override;
     [[nodiscard]] const Vivo* Achar(std::string_view nome) const;
     [[nodiscard]] const Vivo* Achar(HWND controle) const;
 
@@ -85,7 +85,6 @@ private:
     void PintarMarcaDeFoco(HDC dc);
 
     Kit& kit_;
-    const janelas::Janela& descricao_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     bool altoContraste_ = false;

@@ -16,7 +16,7 @@ using janelas::Tipo;
 LRESULT Janela::Colorir(HDC dc, HWND controle) {
     using janelas::Uso;
     const bool hc = altoContraste_;
-    const COLORREF chao = Colorref(descricao_.fundo, Uso::Fundo, hc);
+    const COLORREF chao = Colorref(Descricao().fundo, Uso::Fundo, hc);
     const Vivo* v = Achar(controle);
     if (v == nullptr) {
         return reinterpret_cast<LRESULT>(pinceis_.De(chao));

@@ -33,18 +33,6 @@ public:
         caixas.at(std::string(caixa))->onFocus = [handler] { handler(janelas::Sentido::Adiante); };
         focos[std::string(caixa)] = std::move(handler);
     }
-    void FocarVizinho(std::string_view de, janelas::Sentido sentido) override {
-        const janelas::Controle* vizinho =
-            descricao.Vizinho(*descricao.Achar(de), sentido, [this](const auto& c) {
-                return c.tipo != janelas::Tipo::Botao || botoes.at(std::string(c.nome))->enabled;
-            });
-        if (vizinho != nullptr && vizinho->tipo == janelas::Tipo::Botao) {
-            Botao(vizinho->nome).Focar();
-        } else if (vizinho != nullptr) {
-            Caixa(vizinho->nome).Focar();
-        }
-    }
-
     void Mostrar() override { visivel = true; }
     void MostrarModal(std::function<void()> aoFechar) override;
     void Fechar() override;
@@ -73,7 +61,6 @@ public:
         }
     }
 
-    const janelas::Janela& descricao;
     JanelaFalsa* dono;
     Foco foco;
     // The one-line boxes' views of the models the window owns.
@@ -89,6 +76,17 @@ public:
     bool fechada = false;
 
 private:
+    bool Habilitado(const janelas::Controle& c) const override {
+        return c.tipo != janelas::Tipo::Botao || botoes.at(std::string(c.nome))->enabled;
+    }
+    void FocarControle(const janelas::Controle& c, janelas::Sentido) override {
+        if (c.tipo == janelas::Tipo::Botao) {
+            Botao(c.nome).Focar();
+        } else {
+            Caixa(c.nome).Focar();
+        }
+    }
+
     KitFalso& kit_;
 };
 
@@ -120,7 +118,7 @@ public:
     // The living window of that name, or none.
     JanelaFalsa* Viva(std::string_view nome) const {
         for (JanelaFalsa* j : vivas) {
-            if (j->descricao.nome == nome) {
+            if (j->Descricao().nome == nome) {
                 return j;
             }
         }
@@ -136,7 +134,7 @@ public:
 };
 
 inline JanelaFalsa::JanelaFalsa(KitFalso& kit, const janelas::Janela& d, JanelaFalsa* o)
-    : descricao(d), dono(o), kit_(kit) {
+    : JanelaViva(d), dono(o), kit_(kit) {
     for (const janelas::Controle& c : d.controles) {
         const std::string nome(c.nome);
         switch (c.tipo) {
@@ -162,12 +160,12 @@ inline JanelaFalsa::JanelaFalsa(KitFalso& kit, const janelas::Janela& d, JanelaF
 }
 
 inline JanelaFalsa::~JanelaFalsa() {
-    kit_.historia.push_back("destroy " + std::string(descricao.nome));
+    kit_.historia.push_back("destroy " + std::string(Descricao().nome));
     std::erase(kit_.vivas, this);
 }
 
 inline void JanelaFalsa::Fechar() {
-    kit_.historia.push_back("close " + std::string(descricao.nome));
+    kit_.historia.push_back("close " + std::string(Descricao().nome));
     visivel = false;
     fechada = true;
 }
@@ -176,7 +174,7 @@ inline void JanelaFalsa::Fechar() {
 // it, so nothing of it is touched afterwards.
 inline void JanelaFalsa::MostrarModal(std::function<void()> aoFechar) {
     KitFalso& kit = kit_;
-    kit.historia.push_back("modal " + std::string(descricao.nome));
+    kit.historia.push_back("modal " + std::string(Descricao().nome));
     visivel = true;
     modal = true;
     if (kit.enquantoModal) {

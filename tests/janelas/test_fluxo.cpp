@@ -27,7 +27,7 @@ protected:
     // Enters, then runs `dentro` inside the main window's modal loop.
     void EntrarE(std::function<void(JanelaFalsa&)> dentro) {
         kit.enquantoModal = [dentro = std::move(dentro)](JanelaFalsa& janela) {
-            if (janela.descricao.nome == "FrmMain") {
+            if (janela.Descricao().nome == "FrmMain") {
                 dentro(janela);
             }
         };
@@ -120,7 +120,7 @@ TEST_F(Fluxo, HelpAndAboutOpenOverTheMainWindowAndOKEmptiesTheQuestion) {
         p.Iniciar();
         bool viuDialogo = false;
         k.enquantoModal = [&, palavra = palavra, nome = nome](JanelaFalsa& janela) {
-            if (janela.descricao.nome == "FrmMain") {
+            if (janela.Descricao().nome == "FrmMain") {
                 Digitar(janela, palavra);
                 janela.Clicar("CmdPergunta");
                 EXPECT_EQ(Texto(janela, "TxtPergunta"), u"") << "emptied by OK";
@@ -129,7 +129,7 @@ TEST_F(Fluxo, HelpAndAboutOpenOverTheMainWindowAndOKEmptiesTheQuestion) {
                 EXPECT_EQ(k.Viva(nome), nullptr) << "destroyed once OK returned";
                 return;
             }
-            EXPECT_EQ(janela.descricao.nome, nome);
+            EXPECT_EQ(janela.Descricao().nome, nome);
             EXPECT_EQ(janela.dono, k.Viva("FrmMain")) << "modal over the main window";
             viuDialogo = true;
             janela.Clicar("CmdOK");
