@@ -134,8 +134,10 @@ int main(int argc, char* argv[]) {
     if (d == nullptr) {
         return Falha("no such window");
     }
+    // Up to 30 s: a loaded machine may take that long to start a program
+    // under Wine.
     HWND janela = nullptr;
-    for (int vez = 0; vez < 200 && janela == nullptr; ++vez) {
+    for (int vez = 0; vez < 600 && janela == nullptr; ++vez) {
         janela = Janela(*d);
         if (janela == nullptr) {
             Sleep(50);
