@@ -201,50 +201,44 @@ test("in every window the text stays in its boxes, and the boxes that scroll sho
   await contexto.close();
 });
 
-test("on a phone each window is one column with no sideways scroll and large tap targets", async () => {
-  const { contexto, pagina } = await novaPagina(CELULAR);
-  await cadaJanela(pagina, async (janela) => {
-    const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => ({
-      largura: Math.max(document.documentElement.scrollWidth, d.scrollWidth, d.querySelector(".cliente").scrollWidth),
-      // Pairs of controls side by side rather than one above the other.
-      lado: [...d.querySelectorAll(".controle")].map((e) => [e.dataset.nome, e.getBoundingClientRect()])
-        .flatMap(([a, ra], i, todos) => todos.slice(i + 1)
-          .filter(([, rb]) => ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5).map(([b]) => `${a}|${b}`)),
-      pequenos: [...d.querySelectorAll("button, .linha-texto, textarea")]
-        .map((e) => [e.closest(".controle").dataset.nome, e.getBoundingClientRect()])
-        .filter(([, r]) => r.width < 44 || r.height < 44).map(([nome]) => nome),
-    }));
-    assert.ok(medida.largura <= CELULAR.width, `${janela} is ${medida.largura} px wide`);
-    assert.deepEqual(medida.pequenos, [], janela);
-    assert.deepEqual(medida.lado, [], janela);
-  });
-  await contexto.close();
-});
-
-// A tablet under a finger: the desktop's layout, enlarged until every tap
-// target is 44 px, with no sideways scroll.
-for (const tamanho of [[768, 1024], [1024, 768], [820, 1180]]) {
-  test(`on a ${tamanho.join("x")} touch screen the windows keep their look with 44 px targets`,
-    so(["chromium"], "no touch screen to emulate: (any-pointer: coarse) stays false"), async () => {
-    const [width, height] = tamanho;
-    const { contexto, pagina } = await novaPagina({ width, height, isMobile: true, hasTouch: true });
+// On a phone each window is one column; a tablet under a finger keeps the
+// desktop's layout, enlarged until every tap target is 44 px. Neither
+// scrolls sideways.
+const TOQUE = [["phone", CELULAR], ...[[768, 1024], [1024, 768], [820, 1180]].map(([width, height]) =>
+  [`${width}x${height} touch screen`, { width, height, isMobile: true, hasTouch: true }])];
+for (const [nome, viewport] of TOQUE) {
+  const celular = viewport === CELULAR;
+  test(celular ? "on a phone each window is one column with no sideways scroll and large tap targets"
+    : `on a ${nome} the windows keep their look with 44 px targets`,
+  celular ? {} : so(["chromium"], "no touch screen to emulate: (any-pointer: coarse) stays false"), async () => {
+    const { contexto, pagina } = await novaPagina(viewport);
     await cadaJanela(pagina, async (janela) => {
       const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
-        const cliente = d.querySelector(".cliente").getBoundingClientRect();
-        const controles = [...d.querySelectorAll(".controle")].map((e) => ({ e, r: e.getBoundingClientRect() }));
+        const cliente = d.querySelector(".cliente");
+        const controles = [...d.querySelectorAll(".controle")].map((e) => [e, e.getBoundingClientRect()]);
         return {
-          largura: Math.max(document.documentElement.scrollWidth, d.getBoundingClientRect().right),
-          pequenos: controles.filter(({ e }) => e.matches(".botao, .linha-texto, textarea"))
-            .filter(({ r }) => r.width < 44 || r.height < 44).map(({ e }) => e.dataset.nome),
-          // The same look: each control across at its place, all scaled alike.
-          escalas: controles.map(({ e, r }) => (r.left - cliente.left) / parseFloat(e.style.getPropertyValue("--x")))
-            .filter(Number.isFinite),
+          largura: Math.max(document.documentElement.scrollWidth, d.scrollWidth, cliente.scrollWidth,
+            d.getBoundingClientRect().right),
+          pequenos: [...d.querySelectorAll("button, .linha-texto, textarea")]
+            .map((e) => [e.closest(".controle").dataset.nome, e.getBoundingClientRect()])
+            .filter(([, r]) => r.width < 44 || r.height < 44).map(([n]) => n),
+          // Pairs of controls side by side rather than one above the other.
+          lado: controles.flatMap(([a, ra], i) => controles.slice(i + 1)
+            .filter(([, rb]) => ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5)
+            .map(([b]) => `${a.dataset.nome}|${b.dataset.nome}`)),
+          // Each control across at its place, all scaled alike.
+          escalas: controles.map(([e, r]) => (r.left - cliente.getBoundingClientRect().left)
+            / parseFloat(e.style.getPropertyValue("--x"))).filter(Number.isFinite),
         };
       });
-      assert.ok(medida.largura <= width, `${janela} reaches ${medida.largura} px`);
+      assert.ok(medida.largura <= viewport.width, `${janela} reaches ${medida.largura} px`);
       assert.deepEqual(medida.pequenos, [], janela);
-      const [menor, maior] = [Math.min(...medida.escalas), Math.max(...medida.escalas)];
-      assert.ok(menor > 1.19 && maior - menor < 0.01, `${janela} scaled ${menor} to ${maior}`);
+      if (celular) {
+        assert.deepEqual(medida.lado, [], janela);
+      } else {
+        const [menor, maior] = [Math.min(...medida.escalas), Math.max(...medida.escalas)];
+        assert.ok(menor > 1.19 && maior - menor < 0.01, `${janela} scaled ${menor} to ${maior}`);
+      }
     });
     await contexto.close();
   });
