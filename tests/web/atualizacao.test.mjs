@@ -3,7 +3,8 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { PERGUNTA, abrirNavegador, controle, entrar, inserir, perguntar, servir, textoVisivel } from "./pagina.mjs";
+import { PERGUNTA, abrirNavegador, controle, entrar, inserir, instalada, perguntar, servir, textoVisivel }
+  from "./pagina.mjs";
 
 // The cache names the page's service worker and its site hold.
 const caches_ = (pagina) => pagina.evaluate(() => caches.keys());
@@ -25,12 +26,7 @@ test("an update arriving during a capture changes nothing until the entry window
     const pagina = await navegador.newPage();
     await pagina.goto(servidor.url);
     await pagina.waitForSelector("html[data-pronto]");
-    await pagina.evaluate(async () => {
-      await navigator.serviceWorker.ready;
-      if (!navigator.serviceWorker.controller) {
-        await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
-      }
-    });
+    await instalada(pagina);
     const [antigo] = await caches_(pagina);
 
     // A second start, controlled by the old build; into the oracle, and a
@@ -65,10 +61,8 @@ test("an update arriving during a capture changes nothing until the entry window
     await digitar(" vai dar certo?");
     assert.equal(await perguntar(pagina), "sim");
     assert.equal(await pagina.evaluate(() => window.mesmaPagina), true, "not reloaded");
-    assert.equal(await pagina.evaluate(async () => {
-      const registro = await navigator.serviceWorker.getRegistration();
-      return registro.waiting !== null;
-    }), true, "the new build still waits");
+    assert.ok(await pagina.evaluate(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null),
+      "the new build still waits");
     assert.ok((await caches_(pagina)).includes(antigo), "the old build still serves this page");
 
     // The next start shows the entry window and moves to the new build,

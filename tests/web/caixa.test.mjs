@@ -4,29 +4,31 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, COMPOSICAO, PERGUNTA, cdp, colar, controle, inserir, noOraculo, perguntar, servidorENavegador, so,
-  tecla, textoVisivel } from "./pagina.mjs";
+import { CELULAR, COMPOSICAO, PERGUNTA, cdp, colar, controle, inserir, inserirCada, noOraculo, perguntar,
+  servidorENavegador, so, tecla, textoVisivel, valor as caixa } from "./pagina.mjs";
 
 const ambiente = servidorENavegador();
 
-const caixa = (pagina) => pagina.$eval(PERGUNTA, (e) => e.value);
 // Where the box starts on the screen.
 const inicioDaCaixa = async (pagina) => {
   const r = await pagina.$eval(PERGUNTA, (e) => e.getBoundingClientRect().toJSON());
   return { x: r.left + 1, y: r.top + r.height / 2 };
 };
 
-// The trick's first half, then a question typed in the open: the phrase's
-// letters for "sim", then `questao`.
-async function capturarSim(pagina, questao) {
-  for (const c of [";", "s", "i", "m"]) {
-    await inserir(pagina, c);
-  }
+// The trick's first half (the phrase's letters for "sim"), then `questao`
+// typed in the open and edited by `editar`: the box then holds
+// `depois(frase)`, and the secret is still "sim".
+const aposSim = (questao, editar, depois) => async () => {
+  const { contexto, pagina } = await noOraculo(ambiente);
+  await inserirCada(pagina, ";sim");
   await tecla(pagina, "Enter");
   const frase = await caixa(pagina);
   await inserir(pagina, questao);
-  return frase;
-}
+  await editar(pagina);
+  assert.equal(await caixa(pagina), depois(frase));
+  assert.equal(await perguntar(pagina), "sim");
+  await contexto.close();
+};
 
 // After the caret moved away from the end, a word, a paste or a drop goes
 // where it now stands.
@@ -54,23 +56,16 @@ for (const [movimento, mover] of Object.entries(MOVIMENTOS)) {
       continue;  // a drop places itself
     }
     const opcoes = insercao === "a drop" ? so(["chromium"], "drops come only through chromium's DevTools protocol") : {};
-    test(`after ${movimento}, ${insercao} lands at the caret`, opcoes, async () => {
-      const { contexto, pagina } = await noOraculo(ambiente);
-      const frase = await capturarSim(pagina, " vai chover?");
+    test(`after ${movimento}, ${insercao} lands at the caret`, opcoes, aposSim(" vai chover?", async (pagina) => {
       await mover(pagina);
       await inserirAli(pagina);
-      assert.equal(await caixa(pagina), "hoje " + frase + " vai chover?");
       assert.equal(await pagina.$eval(PERGUNTA, (e) => e.selectionStart), "hoje ".length);
-      assert.equal(await perguntar(pagina), "sim");
-      await contexto.close();
-    });
+    }, (frase) => "hoje " + frase + " vai chover?"));
   }
 }
 
 // A spelling correction: the page selects the word and asks to replace it.
-test("a replacement replaces its word instead of appending", async () => {
-  const { contexto, pagina } = await noOraculo(ambiente);
-  const frase = await capturarSim(pagina, " vai chuver amanhã?");
+test("a replacement replaces its word instead of appending", aposSim(" vai chuver amanhã?", async (pagina) => {
   const cancelado = await pagina.$eval(PERGUNTA, (e) => {
     const inicio = e.value.indexOf("chuver");
     e.setSelectionRange(inicio, inicio + "chuver".length);
@@ -78,22 +73,14 @@ test("a replacement replaces its word instead of appending", async () => {
       inputType: "insertReplacementText", data: "chover", cancelable: true, bubbles: true }));
   });
   assert.ok(cancelado, "the page's own replacement would come on top of the box's");
-  assert.equal(await caixa(pagina), frase + " vai chover amanhã?");
-  assert.equal(await perguntar(pagina), "sim");
-  await contexto.close();
-});
+}, (frase) => frase + " vai chover amanhã?"));
 
 // The page tells an input's listeners no range for a word erased at once:
 // it erases it itself, and the box takes that from the input.
-test("a word erased at once is gone from the box, not only from the input", async () => {
-  const { contexto, pagina } = await noOraculo(ambiente);
-  const frase = await capturarSim(pagina, " vai chover");
+test("a word erased at once is gone from the box, not only from the input", aposSim(" vai chover", async (pagina) => {
   await tecla(pagina, "Control+Backspace");
   await inserir(pagina, "x");
-  assert.equal(await caixa(pagina), frase + " vai x");
-  assert.equal(await perguntar(pagina), "sim");
-  await contexto.close();
-});
+}, (frase) => frase + " vai x"));
 
 // During the secret the master's erasing reaches the secret: Ctrl+Backspace
 // (and an iPhone's delete key held down) takes the master's own last word,
@@ -110,9 +97,7 @@ const APAGAMENTOS = {
 for (const [nome, apagar] of Object.entries(APAGAMENTOS)) {
   test(`${nome} during the secret erases the word the master typed`, async () => {
     const { contexto, pagina } = await noOraculo(ambiente);
-    for (const c of ";ola mundo") {
-      await inserir(pagina, c);
-    }
+    await inserirCada(pagina, ";ola mundo");
     await apagar(pagina);
     assert.equal((await caixa(pagina)).length, 4, "one letter of the invocation for each one kept");
     await inserir(pagina, "X");
@@ -148,7 +133,7 @@ test("a 1 MB paste completes in a capture and in the open", async () => {
   // The reveal types the paste from its start.
   await pagina.click(controle("CmdPergunta"));
   await pagina.waitForFunction((s) => document.querySelector(s).value.length >= 20, {}, controle("TxtResposta"));
-  const resposta = await pagina.$eval(controle("TxtResposta"), (e) => e.value);
+  const resposta = await caixa(pagina, controle("TxtResposta"));
   assert.ok(MEGA.startsWith(resposta), resposta);
   await contexto.close();
 });
@@ -175,9 +160,7 @@ for (const [nome, digitar] of Object.entries(CARACTERES)) {
   const opcoes = nome.includes("input method") ? COMPOSICAO : {};
   test(`in a capture, ${nome} is one letter, erased whole`, opcoes, async () => {
     const { contexto, pagina } = await noOraculo(ambiente);
-    for (const c of [";", "Q", "Z"]) {
-      await inserir(pagina, c);
-    }
+    await inserirCada(pagina, ";QZ");
     const duas = await caixa(pagina);
     await digitar(pagina);
     const tres = await caixa(pagina);

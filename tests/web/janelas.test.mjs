@@ -6,19 +6,29 @@
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { CELULAR, MOTOR, PERGUNTA, abrir, controle, entrar, inserir, perguntar, servidorENavegador, servir, so }
-  from "./pagina.mjs";
+import { CELULAR, MOTOR, PERGUNTA, abrir, controle, entrar, inserir, instalada, perguntar, servidorENavegador, servir,
+  so, tecla, valor } from "./pagina.mjs";
 
 const ambiente = servidorENavegador();
 
-async function novaPagina(viewport) {
+// A fresh context at the entry window, or past it with `noOraculo`.
+async function novaPagina(viewport, noOraculo = false) {
   const contexto = await ambiente.navegador.createBrowserContext();
-  return { contexto, pagina: await abrir(contexto, ambiente.servidor.url, viewport) };
+  const pagina = await abrir(contexto, ambiente.servidor.url, viewport);
+  if (noOraculo) await entrar(pagina);
+  return { contexto, pagina };
 }
 
 async function digitarNaCaixa(pagina, texto) {
   await pagina.focus(PERGUNTA);
   await inserir(pagina, texto);
+}
+
+// `palavra` asked, which opens the modal window `janela`.
+async function abrirJanela(pagina, palavra, janela) {
+  await digitarNaCaixa(pagina, palavra);
+  await pagina.click(controle("CmdPergunta"));
+  await pagina.waitForSelector(`dialog${controle(janela)}:modal`);
 }
 
 // Opens each window in turn, as a person would, and hands it to `ver`.
@@ -27,9 +37,7 @@ async function cadaJanela(pagina, ver) {
   await entrar(pagina);
   await ver("FrmMain");
   for (const [palavra, janela] of [["<ajuda>", "FrmAjuda"], ["<sobre>", "FrmSobre"]]) {
-    await digitarNaCaixa(pagina, palavra);
-    await pagina.click(controle("CmdPergunta"));
-    await pagina.waitForSelector(`dialog${controle(janela)}[open]`);
+    await abrirJanela(pagina, palavra, janela);
     await ver(janela);
     await pagina.click(`${controle(janela)} ${controle("CmdOK")}`);
     await pagina.waitForSelector(`dialog${controle(janela)}`, { hidden: true });
@@ -39,19 +47,16 @@ async function cadaJanela(pagina, ver) {
 test("screen readers find the boxes and buttons by their desktop names",
   so(["chromium"], "the accessibility tree is read through chromium's DevTools protocol"), async () => {
   const { contexto, pagina } = await novaPagina();
-  const achar = (papel, nome) => pagina.$(`aria/${nome}[role="${papel}"]`);
-  for (const nome of ["Entrar", "Sair"]) {
-    assert.ok(await achar("button", nome), nome);
-  }
+  const achar = async (...nos) => {
+    for (const [papel, nome] of nos) assert.ok(await pagina.$(`aria/${nome}[role="${papel}"]`), nome);
+  };
+  await achar(["button", "Entrar"], ["button", "Sair"]);
   await entrar(pagina);
-  for (const [papel, nome] of [["textbox", "Pergunta"], ["textbox", "Resposta"], ["button", "Perguntar"],
-    ["button", "Nova pergunta"], ["button", "Sair"]]) {
-    assert.ok(await achar(papel, nome), nome);
-  }
+  await achar(["textbox", "Pergunta"], ["textbox", "Resposta"], ["button", "Perguntar"], ["button", "Nova pergunta"],
+    ["button", "Sair"]);
   // The help text, read-only, is named by what it says.
-  await digitarNaCaixa(pagina, "<ajuda>");
-  await pagina.click(controle("CmdPergunta"));
-  const texto = await pagina.waitForSelector(`${controle("FrmAjuda")} ${controle("Text1")}`);
+  await abrirJanela(pagina, "<ajuda>", "FrmAjuda");
+  const texto = await pagina.$(`${controle("FrmAjuda")} ${controle("Text1")}`);
   const no = await pagina.accessibility.snapshot({ root: texto, interestingOnly: false });
   assert.equal(no.role, "textbox");
   assert.match(no.name, /^Bem, se você acha .* Divirta-se com seus amigos\./s);
@@ -61,28 +66,13 @@ test("screen readers find the boxes and buttons by their desktop names",
   await contexto.close();
 });
 
-// The colours of the screen's pixels at `pontos` ([x, y] in CSS pixels at a
-// device scale of 1).
-async function pixels(pagina, pontos) {
+// The screen as drawn: the colours of its pixels at `pontos` ([x, y] in
+// device pixels) and, with `janela`, how many device pixels of that
+// window's pictures are not the picture's own pixel under them (nearest
+// neighbour: each a block of `escala` a side).
+async function tela(pagina, pontos, janela = "", escala = 1) {
   const png = await pagina.screenshot({ encoding: "base64" });
-  return pagina.evaluate(async (png, pontos) => {
-    const imagem = new Image();
-    imagem.src = `data:image/png;base64,${png}`;
-    await imagem.decode();
-    const tela = document.createElement("canvas");
-    tela.width = imagem.width;
-    tela.height = imagem.height;
-    const g = tela.getContext("2d");
-    g.drawImage(imagem, 0, 0);
-    return pontos.map(([x, y]) => `rgb(${[...g.getImageData(x, y, 1, 1).data.slice(0, 3)].join(", ")})`);
-  }, png, pontos);
-}
-
-// Device pixels of the window's pictures that are not the picture's own
-// pixel under them (nearest neighbour: each a block of `escala` a side).
-async function figurasBorradas(pagina, janela, escala) {
-  const png = await pagina.screenshot({ encoding: "base64" });
-  return pagina.$eval(`dialog${controle(janela)}`, async (d, png, e) => {
+  return pagina.evaluate(async (png, pontos, seletor, e) => {
     const tela = new Image();
     tela.src = `data:image/png;base64,${png}`;
     await tela.decode();
@@ -91,8 +81,9 @@ async function figurasBorradas(pagina, janela, escala) {
       c.getContext("2d").drawImage(imagem, -x, -y);
       return c.getContext("2d").getImageData(0, 0, w, h).data;
     };
+    const cores = pontos.map(([x, y]) => `rgb(${[...ler(tela, 1, 1, x, y).slice(0, 3)].join(", ")})`);
     let borradas = 0;
-    for (const img of d.querySelectorAll("img")) {
+    for (const img of seletor ? document.querySelectorAll(`${seletor} img`) : []) {
       const r = img.getBoundingClientRect();
       const [w, h] = [img.naturalWidth, img.naturalHeight];
       const visto = ler(tela, w * e, h * e, Math.round(r.left) * e, Math.round(r.top) * e);
@@ -102,8 +93,8 @@ async function figurasBorradas(pagina, janela, escala) {
         borradas += [0, 1, 2].some((k) => visto[4 * i + k] !== origem[4 * o + k]) ? 1 : 0;
       }
     }
-    return borradas;
-  }, png, escala);
+    return { cores, borradas };
+  }, png, pontos, janela && `dialog${controle(janela)}`, escala);
 }
 
 // At device pixel ratios 2 and 3 too: each ring of the frame that many
@@ -135,8 +126,9 @@ for (const escala of [1, 2, 3]) {
           [[r - j, t + j], "--sombra"], [[l + j, b - j], "--sombra"], [[r - j, b - j], "--sombra"],
           [[r - k, b - k], "--face"], [[r - k, t + j], "--luz"], [[l + j, b - k], "--luz"]);
       }
-      assert.deepEqual(await pixels(pagina, cantos.map(([p]) => p)), cantos.map(([, v]) => cor[v]), `${janela} frame`);
-      assert.equal(await figurasBorradas(pagina, janela, escala), 0, `${janela} pictures`);
+      const { cores, borradas } = await tela(pagina, cantos.map(([p]) => p), janela, escala);
+      assert.deepEqual(cores, cantos.map(([, v]) => cor[v]), `${janela} frame`);
+      assert.equal(borradas, 0, `${janela} pictures`);
       const fora = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
         const cliente = d.querySelector(".cliente").getBoundingClientRect();
         return [...d.querySelectorAll(".controle")].flatMap((e) => {
@@ -173,15 +165,13 @@ test("Tab and Shift+Tab go round every window both ways with the ring on the foc
           .flatMap((r) => [-2, -1].map((x) => [Math.round(r.left) + x, Math.round(r.top + r.height / 2)])),
       }), nomes);
       assert.equal(ativo, focado, janela);
-      assert.deepEqual(await pixels(pagina, pontos), nomes.flatMap((n) => [n === focado ? marca : "rgb(0, 0, 0)", "rgb(0, 0, 0)"]),
+      assert.deepEqual((await tela(pagina, pontos)).cores, nomes.flatMap((n) => [n === focado ? marca : "rgb(0, 0, 0)", "rgb(0, 0, 0)"]),
         `${janela}: the ring around ${focado} alone`);
     };
     await verMarca(nomes[0]);
     for (const passo of [1, -1]) {
       for (let i = 1; i <= nomes.length; ++i) {
-        if (passo < 0) await pagina.keyboard.down("Shift");
-        await pagina.keyboard.press("Tab");
-        if (passo < 0) await pagina.keyboard.up("Shift");
+        await tecla(pagina, passo < 0 ? "Shift+Tab" : "Tab");
         await verMarca(nomes[((passo * i) % nomes.length + nomes.length) % nomes.length]);
       }
     }
@@ -211,50 +201,44 @@ test("in every window the text stays in its boxes, and the boxes that scroll sho
   await contexto.close();
 });
 
-test("on a phone each window is one column with no sideways scroll and large tap targets", async () => {
-  const { contexto, pagina } = await novaPagina(CELULAR);
-  await cadaJanela(pagina, async (janela) => {
-    const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => ({
-      largura: Math.max(document.documentElement.scrollWidth, d.scrollWidth, d.querySelector(".cliente").scrollWidth),
-      // Pairs of controls side by side rather than one above the other.
-      lado: [...d.querySelectorAll(".controle")].map((e) => [e.dataset.nome, e.getBoundingClientRect()])
-        .flatMap(([a, ra], i, todos) => todos.slice(i + 1)
-          .filter(([, rb]) => ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5).map(([b]) => `${a}|${b}`)),
-      pequenos: [...d.querySelectorAll("button, .linha-texto, textarea")]
-        .map((e) => [e.closest(".controle").dataset.nome, e.getBoundingClientRect()])
-        .filter(([, r]) => r.width < 44 || r.height < 44).map(([nome]) => nome),
-    }));
-    assert.ok(medida.largura <= CELULAR.width, `${janela} is ${medida.largura} px wide`);
-    assert.deepEqual(medida.pequenos, [], janela);
-    assert.deepEqual(medida.lado, [], janela);
-  });
-  await contexto.close();
-});
-
-// A tablet under a finger: the desktop's layout, enlarged until every tap
-// target is 44 px, with no sideways scroll.
-for (const tamanho of [[768, 1024], [1024, 768], [820, 1180]]) {
-  test(`on a ${tamanho.join("x")} touch screen the windows keep their look with 44 px targets`,
-    so(["chromium"], "no touch screen to emulate: (any-pointer: coarse) stays false"), async () => {
-    const [width, height] = tamanho;
-    const { contexto, pagina } = await novaPagina({ width, height, isMobile: true, hasTouch: true });
+// On a phone each window is one column; a tablet under a finger keeps the
+// desktop's layout, enlarged until every tap target is 44 px. Neither
+// scrolls sideways.
+const TOQUE = [["phone", CELULAR], ...[[768, 1024], [1024, 768], [820, 1180]].map(([width, height]) =>
+  [`${width}x${height} touch screen`, { width, height, isMobile: true, hasTouch: true }])];
+for (const [nome, viewport] of TOQUE) {
+  const celular = viewport === CELULAR;
+  test(celular ? "on a phone each window is one column with no sideways scroll and large tap targets"
+    : `on a ${nome} the windows keep their look with 44 px targets`,
+  celular ? {} : so(["chromium"], "no touch screen to emulate: (any-pointer: coarse) stays false"), async () => {
+    const { contexto, pagina } = await novaPagina(viewport);
     await cadaJanela(pagina, async (janela) => {
       const medida = await pagina.$eval(`dialog${controle(janela)}`, (d) => {
-        const cliente = d.querySelector(".cliente").getBoundingClientRect();
-        const controles = [...d.querySelectorAll(".controle")].map((e) => ({ e, r: e.getBoundingClientRect() }));
+        const cliente = d.querySelector(".cliente");
+        const controles = [...d.querySelectorAll(".controle")].map((e) => [e, e.getBoundingClientRect()]);
         return {
-          largura: Math.max(document.documentElement.scrollWidth, d.getBoundingClientRect().right),
-          pequenos: controles.filter(({ e }) => e.matches(".botao, .linha-texto, textarea"))
-            .filter(({ r }) => r.width < 44 || r.height < 44).map(({ e }) => e.dataset.nome),
-          // The same look: each control across at its place, all scaled alike.
-          escalas: controles.map(({ e, r }) => (r.left - cliente.left) / parseFloat(e.style.getPropertyValue("--x")))
-            .filter(Number.isFinite),
+          largura: Math.max(document.documentElement.scrollWidth, d.scrollWidth, cliente.scrollWidth,
+            d.getBoundingClientRect().right),
+          pequenos: [...d.querySelectorAll("button, .linha-texto, textarea")]
+            .map((e) => [e.closest(".controle").dataset.nome, e.getBoundingClientRect()])
+            .filter(([, r]) => r.width < 44 || r.height < 44).map(([n]) => n),
+          // Pairs of controls side by side rather than one above the other.
+          lado: controles.flatMap(([a, ra], i) => controles.slice(i + 1)
+            .filter(([, rb]) => ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5)
+            .map(([b]) => `${a.dataset.nome}|${b.dataset.nome}`)),
+          // Each control across at its place, all scaled alike.
+          escalas: controles.map(([e, r]) => (r.left - cliente.getBoundingClientRect().left)
+            / parseFloat(e.style.getPropertyValue("--x"))).filter(Number.isFinite),
         };
       });
-      assert.ok(medida.largura <= width, `${janela} reaches ${medida.largura} px`);
+      assert.ok(medida.largura <= viewport.width, `${janela} reaches ${medida.largura} px`);
       assert.deepEqual(medida.pequenos, [], janela);
-      const [menor, maior] = [Math.min(...medida.escalas), Math.max(...medida.escalas)];
-      assert.ok(menor > 1.19 && maior - menor < 0.01, `${janela} scaled ${menor} to ${maior}`);
+      if (celular) {
+        assert.deepEqual(medida.lado, [], janela);
+      } else {
+        const [menor, maior] = [Math.min(...medida.escalas), Math.max(...medida.escalas)];
+        assert.ok(menor > 1.19 && maior - menor < 0.01, `${janela} scaled ${menor} to ${maior}`);
+      }
     });
     await contexto.close();
   });
@@ -268,10 +252,7 @@ for (const [nome, viewport] of [["phone", CELULAR], ["wide screen", undefined]])
     const chegou = new Promise((r) => { soltar = r; });
     const lento = await servir({ mudar: async (caminho) => { if (/^\/painting\./.test(caminho)) await chegou; } });
     const contexto = await ambiente.navegador.createBrowserContext();
-    const pagina = await contexto.newPage();
-    await pagina.setViewport(viewport ?? { width: 1024, height: 768 });
-    await pagina.goto(lento.url);
-    await pagina.waitForSelector("html[data-pronto]");
+    const pagina = await abrir(contexto, lento.url, viewport);
     // Chromium's own count of what moved (the other engines keep none).
     await pagina.evaluate(() => {
       window.deslocamentos = [];
@@ -293,8 +274,7 @@ for (const [nome, viewport] of [["phone", CELULAR], ["wide screen", undefined]])
 }
 
 test("with the soft keyboard open the question box and Perguntar stay in view", async () => {
-  const { contexto, pagina } = await novaPagina(CELULAR);
-  await entrar(pagina);
+  const { contexto, pagina } = await novaPagina(CELULAR, true);
   await pagina.setViewport({ ...CELULAR, height: 400 });
   for (const nome of ["TxtPergunta", "CmdPergunta"]) {
     const r = await pagina.$eval(controle(nome), (e) => e.getBoundingClientRect().toJSON());
@@ -305,13 +285,10 @@ test("with the soft keyboard open the question box and Perguntar stay in view", 
 });
 
 test("help and about are modal: the oracle takes nothing until OK, which empties the question", async () => {
-  const { contexto, pagina } = await novaPagina();
-  await entrar(pagina);
+  const { contexto, pagina } = await novaPagina(undefined, true);
   for (const [palavra, janela] of [["<ajuda>", "FrmAjuda"], ["<sobre>", "FrmSobre"], ["<sobre>", "FrmSobre"]]) {
-    await digitarNaCaixa(pagina, palavra);
-    await pagina.click(controle("CmdPergunta"));
+    await abrirJanela(pagina, palavra, janela);
     const dialogo = `dialog${controle(janela)}`;
-    await pagina.waitForSelector(`${dialogo}:modal`);
     await pagina.keyboard.press("Escape");
     // A click on the oracle's Perguntar lands on nothing of the oracle.
     const alvo = await pagina.$eval(controle("CmdPergunta"), (b) => {
@@ -323,7 +300,7 @@ test("help and about are modal: the oracle takes nothing until OK, which empties
     assert.ok(await pagina.$(`${dialogo}:modal`), `${janela} still open after Escape`);
     await pagina.click(`${dialogo} ${controle("CmdOK")}`);
     await pagina.waitForSelector(dialogo, { hidden: true });
-    assert.equal(await pagina.$eval(PERGUNTA, (e) => e.value), "");
+    assert.equal(await valor(pagina), "");
   }
   // Nothing else changed: an ask still answers.
   await digitarNaCaixa(pagina, "e agora?");
@@ -333,10 +310,7 @@ test("help and about are modal: the oracle takes nothing until OK, which empties
 
 test("Sair leaves no window and asks the browser to close the page, from either window", async () => {
   for (const entrarAntes of [false, true]) {
-    const { contexto, pagina } = await novaPagina();
-    if (entrarAntes) {
-      await entrar(pagina);
-    }
+    const { contexto, pagina } = await novaPagina(undefined, entrarAntes);
     // Recorded rather than done, so the page can be looked at afterwards.
     await pagina.evaluate(() => { window.close = () => { window.pediuFechar = true; }; });
     await pagina.click(controle("CmdSair"));
@@ -351,14 +325,12 @@ test("Sair leaves no window and asks the browser to close the page, from either 
 });
 
 test("the open box holds 200 characters and never half of one", async () => {
-  const { contexto, pagina } = await novaPagina();
-  await entrar(pagina);
+  const { contexto, pagina } = await novaPagina(undefined, true);
   await digitarNaCaixa(pagina, "a".repeat(199));
   // A word past the limit, then a character of two units in the last place.
   await digitarNaCaixa(pagina, "bc");
   await digitarNaCaixa(pagina, "👍");
-  const texto = await pagina.$eval(PERGUNTA, (e) => e.value);
-  assert.equal(texto, "a".repeat(199) + "b");
+  assert.equal(await valor(pagina), "a".repeat(199) + "b");
   await contexto.close();
 });
 
@@ -366,12 +338,7 @@ test("installable; once loaded, the page loads and plays with the server gone", 
   const proprio = await servir();
   // The default context: an incognito one could not install the page.
   const pagina = await abrir(ambiente.navegador, proprio.url);
-  await pagina.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
-    }
-  });
+  await instalada(pagina);
   if (MOTOR === "chromium") {  // the only engine that tells
     const { installabilityErrors } = await (await pagina.createCDPSession()).send("Page.getInstallabilityErrors");
     assert.deepEqual(installabilityErrors, []);

@@ -26,9 +26,6 @@ const TIPOS = {
   ".wasm": "application/wasm",
   ".webmanifest": "application/manifest+json",
   ".png": "image/png",
-  ".webp": "image/webp",
-  ".gif": "image/gif",
-  ".bmp": "image/bmp",
 };
 
 // Served as the README tells a static host to: the precompressed copy
@@ -93,22 +90,18 @@ export async function abrirNavegador() {
     return abrirWebKit();
   }
   const perfil = await mkdtemp(path.join(tmpdir(), `morvantis-${MOTOR}-`));
-  const navegador = await puppeteer.launch(MOTOR === "firefox" ? {
+  const navegador = await puppeteer.launch({ headless: true, userDataDir: perfil, ...(MOTOR === "firefox" ? {
     browser: "firefox",
     executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
-    headless: true,
-    userDataDir: perfil,
     // Otherwise dead keys lose their accents and Space presses no button.
     extraPrefsFirefox: { "focusmanager.testmode": false },
   } : {
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-    headless: true,
-    userDataDir: perfil,
     // The scroll bars drawn, as a person sees them.
     ignoreDefaultArgs: ["--hide-scrollbars"],
     args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
       "--disable-sync", "--disable-quic", "--no-first-run"],
-  });
+  }) });
   const fechar = navegador.close.bind(navegador);
   navegador.close = async () => { await fechar(); await rm(perfil, { recursive: true, force: true }); };
   return navegador;
@@ -159,16 +152,18 @@ async function abrirWebKit() {
       const fim = a.pop();
       Promise.resolve().then(() => (${f})(...a)).then((v) => fim([v]), (e) => fim({ erro: String(e) }))` })
       .then((r) => { if (r.erro) throw new Error(r.erro); return r[0]; });
+    // `f` given the element(s) that `s` selects.
+    const em = (q) => (s, f, ...a) => rodar(`(s, ...a) => (${f})(${q}, ...a)`, s, ...a);
     const acoes = (type, ...actions) => sessao("POST", "/actions", { actions: [{ type, id: type, actions }] });
     const teclas = (...tipos) => (t) => acoes("key", ...tipos.map((type) => ({ type, value: TECLAS[t] ?? t })));
     const pagina = {
       goto: (url) => sessao("POST", "/url", { url }),
       reload: () => sessao("POST", "/refresh"),
       evaluate: rodar,
-      $eval: (s, f, ...a) => rodar(`(s, ...a) => (${f})(document.querySelector(s), ...a)`, s, ...a),
-      $$eval: (s, f, ...a) => rodar(`(s, ...a) => (${f})([...document.querySelectorAll(s)], ...a)`, s, ...a),
-      $: (s) => rodar((s) => (document.querySelector(s) ? true : null), s),
-      focus: (s) => rodar((s) => document.querySelector(s).focus(), s),
+      $eval: em("document.querySelector(s)"),
+      $$eval: em("[...document.querySelectorAll(s)]"),
+      $: (s) => pagina.$eval(s, (e) => (e ? true : null)),
+      focus: (s) => pagina.$eval(s, (e) => e.focus()),
       click: async (s) => sessao("POST", `/element/${Object.values(await sessao("POST", "/element",
         { using: "css selector", value: s }))[0]}/click`),
       waitForFunction: (f, opcoes, ...a) => rodar(`async (...a) => {
@@ -218,6 +213,11 @@ export async function inserir(pagina, texto) {
   }
 }
 
+// Each character of `texto` inserted on its own.
+export async function inserirCada(pagina, texto) {
+  for (const c of texto) await inserir(pagina, c);
+}
+
 // A hardware key that types `c`.
 export async function teclar(pagina, c) {
   if (MOTOR !== "chromium") {
@@ -256,7 +256,6 @@ export async function colar(pagina, texto) {
   await tecla(pagina, "Control+v", { commands: ["paste"] });
 }
 
-// A page at the entry window, ready to play.
 // The site's server and a browser, started before a file's tests and
 // stopped after them.
 export function servidorENavegador() {
@@ -272,6 +271,7 @@ export function servidorENavegador() {
   return ambiente;
 }
 
+// A page at the entry window, ready to play.
 export async function abrir(navegador, url, viewport = { width: 1024, height: 768 }) {
   const pagina = await navegador.newPage();
   await pagina.setViewport(viewport);
@@ -287,6 +287,16 @@ export const CELULAR = { width: MOTOR === "webkit" ? 447 : 360, height: 740, isM
 
 export const controle = (nome) => `[data-nome="${nome}"]`;
 export const PERGUNTA = `${controle("TxtPergunta")} input`;
+// What a text field holds: the question box's unless told.
+export const valor = (pagina, campo = PERGUNTA) => pagina.$eval(campo, (e) => e.value);
+
+// Once the page's service worker has installed and controls it.
+export const instalada = (pagina) => pagina.evaluate(async () => {
+  await navigator.serviceWorker.ready;
+  if (!navigator.serviceWorker.controller) {
+    await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
+  }
+});
 
 // From the entry window into the oracle's window, the focus in the question
 // box.
@@ -324,5 +334,5 @@ export function textoVisivel(pagina) {
 export async function perguntar(pagina) {
   await pagina.click(controle("CmdPergunta"));
   await pagina.waitForSelector(`${controle("CmdNova")}:not([disabled])`);
-  return pagina.$eval(controle("TxtResposta"), (e) => e.value);
+  return valor(pagina, controle("TxtResposta"));
 }
