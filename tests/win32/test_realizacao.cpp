@@ -167,8 +167,8 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
 
 // The raised frame as painted on the screen, ring by ring from the outside:
 // the light shade on the top and left edges and the top-left corner, the
-// dark one on the bottom and right edges and the other three corners. An
-// outermost ring one pixel in on the bottom or right would show here. At
+// dark one on the bottom and right edges and the other three corners, then
+// the window's ground. A ring one pixel off on any side would show here. At
 // 144 and 192 dpi each ring is two device pixels, and each picture's pixels
 // are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
@@ -181,19 +181,11 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
         MostrarPintada(*janela_);
         RECT fora{};
         GetWindowRect(h, &fora);
-        const int w = fora.right - fora.left;
-        const int a = fora.bottom - fora.top;
         HDC dc = GetWindowDC(h);
-        for (int d = 0; d < janelas::MolduraPixels * anel; ++d) {
-            const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].claro));
-            const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].escuro));
-            for (const auto& p : morvantis::testing::PontosDaMoldura(d, w, a, claro, escuro)) {
-                EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "device pixel " << d << ", " << p.onde;
-            }
-        }
-        // Inside the frame, the window's own ground.
-        const int moldura = janelas::MolduraPixels * anel;
-        EXPECT_EQ(GetPixel(dc, moldura, moldura), Esperada(GetParam()->fundo, COLOR_3DFACE));
+        morvantis::testing::VerMoldura(
+            anel, fora.right - fora.left, fora.bottom - fora.top,
+            [](janelas::CorSistema c) { return Rgb(janelas::ValorClassico(c)); },
+            Esperada(GetParam()->fundo, COLOR_3DFACE), [dc](int x, int y) { return GetPixel(dc, x, y); });
         // The pictures, against their own pixels at 96 dpi.
         for (const janelas::Controle& c : GetParam()->controles) {
             if (c.tipo != Tipo::Imagem) {
