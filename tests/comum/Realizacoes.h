@@ -3,37 +3,43 @@
 // What the realisations' tests check alike: the frame's shades, pictures
 // enlarged by nearest neighbour, and Tab and Shift+Tab round a window.
 
-#include <array>
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "Geometria.h"
 
 namespace morvantis::testing {
 
-// One place on the frame and the shade it must show.
-template <typename Cor>
-struct PontoDaMoldura {
-    const char* onde;
-    int x, y;
-    Cor cor;
-};
-
-// The eight places of the frame's device pixel `d` from the outside: light
-// on the top and left edges and the top-left corner, dark on the others.
-template <typename Cor>
-std::array<PontoDaMoldura<Cor>, 8> PontosDaMoldura(int d, int largura, int altura, Cor claro, Cor escuro) {
+// The frame as drawn, `anel` device pixels a ring, from the outside: each of
+// AneisMoldura's rings (`cor` makes its shades the realisation's colours),
+// then as thick a ring of the window's ground `chao`. At each device pixel,
+// the light shade on the top and left edges and the top-left corner, the dark
+// one on the others; `pixel` reads the picture `largura` x `altura`.
+template <typename Cor, typename ParaCor, typename Pixel>
+void VerMoldura(int anel, int largura, int altura, ParaCor cor, const Cor& chao, Pixel pixel) {
     const int direita = largura - 1;
     const int baixo = altura - 1;
-    return {{{"top-left corner", d, d, claro},
-             {"top-right corner", direita - d, d, escuro},
-             {"bottom-left corner", d, baixo - d, escuro},
-             {"bottom-right corner", direita - d, baixo - d, escuro},
-             {"top edge", direita / 2, d, claro},
-             {"left edge", d, baixo / 2, claro},
-             {"bottom edge", direita / 2, baixo - d, escuro},
-             {"right edge", direita - d, baixo / 2, escuro}}};
+    for (int d = 0; d < (janelas::MolduraPixels + 1) * anel; ++d) {
+        const bool dentro = d / anel == janelas::MolduraPixels;
+        const Cor claro = dentro ? chao : cor(janelas::AneisMoldura[d / anel].claro);
+        const Cor escuro = dentro ? chao : cor(janelas::AneisMoldura[d / anel].escuro);
+        const std::tuple<const char*, int, int, Cor> pontos[] = {
+            {"top-left corner", d, d, claro},
+            {"top-right corner", direita - d, d, escuro},
+            {"bottom-left corner", d, baixo - d, escuro},
+            {"bottom-right corner", direita - d, baixo - d, escuro},
+            {"top edge", direita / 2, d, claro},
+            {"left edge", d, baixo / 2, claro},
+            {"bottom edge", direita / 2, baixo - d, escuro},
+            {"right edge", direita - d, baixo / 2, escuro}};
+        for (const auto& [onde, x, y, esperada] : pontos) {
+            EXPECT_EQ(pixel(x, y), esperada) << "device pixel " << d << " from the outside, " << onde;
+        }
+    }
 }
 
 // The pixels of a picture shown at `largura` x `altura` that are not the

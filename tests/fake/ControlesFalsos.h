@@ -26,15 +26,9 @@ public:
     CaixaFalsa(std::string name, Foco& focus) : name_(std::move(name)), focus_(focus) {}
 
     std::u16string Texto() const override { return text; }
-    void DefinirTexto(const std::u16string& t) override {
-        text = t;
-        caret = 0;
-        ++setTextCalls;
-    }
-    void DefinirCursor(std::size_t position) override {
-        caret = position < text.size() ? position : text.size();
-    }
-    void Travar(bool l) override { locked = l; }
+    void DefinirTexto(const std::u16string& t) override { text = t; }
+    void DefinirCursor(std::size_t) override {}
+    void Travar(bool) override {}
     void Focar() override {
         focus_.owner = name_;
         if (onFocus) {
@@ -43,9 +37,6 @@ public:
     }
 
     std::u16string text;
-    std::size_t caret = 0;
-    bool locked = false;
-    int setTextCalls = 0;
     std::function<void()> onFocus;
 
 private:

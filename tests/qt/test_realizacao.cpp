@@ -24,10 +24,6 @@ namespace {
 
 using janelas::Tipo;
 
-QRect Retangulo(const janelas::Area& a) {
-    return {a.x, a.y, a.largura, a.altura};
-}
-
 QString Texto(std::u16string_view texto) {
     return qt::ParaQString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -66,7 +62,7 @@ TEST_P(Realizacao, EveryControlIsAWidgetOfItsKindAtItsPlaceWithItsText) {
         if (c.ajustaAoTexto) {
             EXPECT_EQ(w->pos(), QPoint(c.area.x, c.area.y));
         } else {
-            EXPECT_EQ(w->geometry(), Retangulo(c.area));
+            EXPECT_EQ(w->geometry(), QRect(c.area.x, c.area.y, c.area.largura, c.area.altura));
         }
         EXPECT_EQ(w->font().pixelSize(), d.FonteDe(c).Pixels());
         EXPECT_EQ(w->isEnabled(), c.habilitado);
@@ -146,33 +142,19 @@ TEST_P(Realizacao, EveryControlIsAWidgetOfItsKindAtItsPlaceWithItsText) {
 // scale each ring is the same whole number of device pixels, and each
 // picture's pixels are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, RaisedFrameRunsToTheLastPixelOfEveryEdgeAndCorner) {
-    using janelas::CorSistema;
     auto janela = janelas.Criar(GetParam());
     janela->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-    const QColor chao = Cor(janela.descricao->fundo);
-    const struct {
-        QColor claro;
-        QColor escuro;
-    } aneis[] = {
-        {qt::Classica(CorSistema::Luz3D), qt::Classica(CorSistema::SombraEscura3D)},
-        {qt::Classica(CorSistema::RealceBotao), qt::Classica(CorSistema::SombraBotao)},
-        {qt::Classica(CorSistema::FaceBotao), qt::Classica(CorSistema::FaceBotao)},
-        {chao, chao},
-    };
+    const auto nome = [](const QColor& cor) { return cor.name().toStdString(); };
     for (const auto& [escala, anel] : {std::pair{1.0, 1}, {1.5, 2}, {2.0, 2}}) {
         SCOPED_TRACE(escala);
         // Drawn as a screen of that scale draws it.
         QImage foto(janela->size() * escala, QImage::Format_ARGB32);
         foto.setDevicePixelRatio(escala);
         janela->render(&foto);
-        for (int d = 0; d < 4 * anel; ++d) {
-            for (const auto& p : PontosDaMoldura(d, foto.width(), foto.height(), aneis[d / anel].claro,
-                                                 aneis[d / anel].escuro)) {
-                EXPECT_EQ(foto.pixelColor(p.x, p.y).name().toStdString(), p.cor.name().toStdString())
-                    << "device pixel " << d << " from the outside, " << p.onde;
-            }
-        }
+        VerMoldura(
+            anel, foto.width(), foto.height(), [&](janelas::CorSistema c) { return nome(qt::Classica(c)); },
+            nome(Cor(janela.descricao->fundo)), [&](int x, int y) { return nome(foto.pixelColor(x, y)); });
         for (const QLabel* figura : janela->findChildren<QLabel*>()) {
             if (figura->pixmap().isNull()) {
                 continue;

@@ -83,7 +83,7 @@ protected:
     win32::Janela* janela_ = nullptr;
 };
 
-TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
+TEST_P(Realizacao, EveryControlIsARealControlWithItsTextAndStyles) {
     const janelas::Janela& d = *GetParam();
     for (std::size_t i = 0; i < d.controles.size(); ++i) {
         const janelas::Controle& c = d.controles[i];
@@ -99,17 +99,6 @@ TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
                                 : c.tipo == Tipo::Caixa ? L"Edit"
                                                         : L"Static";
         EXPECT_EQ(_wcsicmp(Classe(h).c_str(), classe), 0);
-        const RECT r = NoCliente(janela_->Hwnd(), h);
-        EXPECT_EQ(r.left, c.area.x);
-        EXPECT_EQ(r.top, c.area.y);
-        if (c.ajustaAoTexto) {
-            EXPECT_GT(r.right - r.left, 0);
-            EXPECT_GT(r.bottom - r.top, 0);
-        } else {
-            // A picture's control takes the picture's size, as described.
-            EXPECT_EQ(r.right - r.left, c.area.largura);
-            EXPECT_EQ(r.bottom - r.top, c.area.altura);
-        }
         if (c.tipo == Tipo::Botao || c.tipo == Tipo::Caixa || c.tipo == Tipo::Rotulo) {
             EXPECT_EQ(win32::ParaU16(win32::TextoDe(h)), c.texto);
         }
@@ -140,10 +129,6 @@ TEST_P(Realizacao, EveryControlIsARealControlAtItsPlaceWithItsText) {
 TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar) {
     const janelas::Janela& d = *GetParam();
     HWND h = janela_->Hwnd();
-    RECT cliente{};
-    GetClientRect(h, &cliente);
-    EXPECT_EQ(cliente.right, d.cliente.largura);
-    EXPECT_EQ(cliente.bottom, d.cliente.altura);
     EXPECT_FALSE(Tem(h, WS_CAPTION));
     EXPECT_FALSE(Tem(h, WS_SYSMENU));
     EXPECT_TRUE(Tem(h, WS_DLGFRAME));
@@ -167,8 +152,8 @@ TEST_P(Realizacao, DialogFrameNoCaptionDescribedClientAreaCentredOutOfTheTaskbar
 
 // The raised frame as painted on the screen, ring by ring from the outside:
 // the light shade on the top and left edges and the top-left corner, the
-// dark one on the bottom and right edges and the other three corners. An
-// outermost ring one pixel in on the bottom or right would show here. At
+// dark one on the bottom and right edges and the other three corners, then
+// the window's ground. A ring one pixel off on any side would show here. At
 // 144 and 192 dpi each ring is two device pixels, and each picture's pixels
 // are whole blocks of device pixels, none blended.
 TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
@@ -181,19 +166,11 @@ TEST_P(Realizacao, FrameIsLightAboveAndLeftDarkBelowAndRightToTheCorners) {
         MostrarPintada(*janela_);
         RECT fora{};
         GetWindowRect(h, &fora);
-        const int w = fora.right - fora.left;
-        const int a = fora.bottom - fora.top;
         HDC dc = GetWindowDC(h);
-        for (int d = 0; d < janelas::MolduraPixels * anel; ++d) {
-            const COLORREF claro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].claro));
-            const COLORREF escuro = Rgb(janelas::ValorClassico(janelas::AneisMoldura[d / anel].escuro));
-            for (const auto& p : morvantis::testing::PontosDaMoldura(d, w, a, claro, escuro)) {
-                EXPECT_EQ(GetPixel(dc, p.x, p.y), p.cor) << "device pixel " << d << ", " << p.onde;
-            }
-        }
-        // Inside the frame, the window's own ground.
-        const int moldura = janelas::MolduraPixels * anel;
-        EXPECT_EQ(GetPixel(dc, moldura, moldura), Esperada(GetParam()->fundo, COLOR_3DFACE));
+        morvantis::testing::VerMoldura(
+            anel, fora.right - fora.left, fora.bottom - fora.top,
+            [](janelas::CorSistema c) { return Rgb(janelas::ValorClassico(c)); },
+            Esperada(GetParam()->fundo, COLOR_3DFACE), [dc](int x, int y) { return GetPixel(dc, x, y); });
         // The pictures, against their own pixels at 96 dpi.
         for (const janelas::Controle& c : GetParam()->controles) {
             if (c.tipo != Tipo::Imagem) {
@@ -281,10 +258,7 @@ TEST_P(Realizacao, TabAndShiftTabGoRoundBothWaysAndTheMarkFollowsTheFocus) {
 TEST_P(Realizacao, LinesShowAgainstTheGround) {
     const janelas::Janela& d = *GetParam();
     MostrarPintada(*janela_);
-    HDC janela = GetDC(janela_->Hwnd());
-    const COLORREF chao = GetPixel(janela, 0, 0);
-    ReleaseDC(janela_->Hwnd(), janela);
-    EXPECT_EQ(chao, Esperada(d.fundo, COLOR_3DFACE));
+    const COLORREF chao = Esperada(d.fundo, COLOR_3DFACE);  // as the frame test finds it
     for (const janelas::Controle& c : d.controles) {
         if (c.tipo != Tipo::Linha) {
             continue;
@@ -379,17 +353,21 @@ TEST_P(Realizacao, UnderAHighContrastThemeEveryColourIsTheThemes) {
     SetEnvironmentVariableW(L"MORVANTIS_ALTO_CONTRASTE", nullptr);
 }
 
-// Moved to a denser screen (150 %, 200 %), the window lays itself out
-// again: every place, size and picture scaled, the client area too.
-TEST_P(Realizacao, RelaysOutAtTheDpiOfItsNewScreen) {
+// Every control at its place, a picture's its picture's size and the rest
+// sized to their text; moved to a denser screen (150 %, 200 %), the window
+// lays itself out again: every place, size and picture scaled, the client
+// area too.
+TEST_P(Realizacao, LaysOutAsDescribedAndAgainAtTheDpiOfItsNewScreen) {
     const janelas::Janela& d = *GetParam();
     HWND h = janela_->Hwnd();
-    for (const UINT dpi : {144U, 192U}) {
+    for (const UINT dpi : {96U, 144U, 192U}) {
         SCOPED_TRACE(dpi);
         const auto escala = [dpi](int pixels) { return static_cast<LONG>(std::lround(pixels * dpi / 96.0)); };
-        RECT sugerido{};
-        GetWindowRect(h, &sugerido);
-        SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        if (dpi != USER_DEFAULT_SCREEN_DPI) {
+            RECT sugerido{};
+            GetWindowRect(h, &sugerido);
+            SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&sugerido));
+        }
         RECT cliente{};
         GetClientRect(h, &cliente);
         EXPECT_EQ(cliente.right, escala(d.cliente.largura));
@@ -402,7 +380,9 @@ TEST_P(Realizacao, RelaysOutAtTheDpiOfItsNewScreen) {
             const RECT r = NoCliente(h, janela_->HwndDe(c.nome));
             EXPECT_EQ(r.left, escala(c.area.x));
             EXPECT_EQ(r.top, escala(c.area.y));
-            if (!c.ajustaAoTexto) {
+            if (c.ajustaAoTexto) {
+                EXPECT_TRUE(r.right > r.left && r.bottom > r.top);
+            } else {
                 EXPECT_EQ(r.right - r.left, escala(c.area.largura));
                 EXPECT_EQ(r.bottom - r.top, escala(c.area.altura));
             }

@@ -60,14 +60,11 @@ mutter)
         # ("BadWindow" on a window already gone) while a slow, sanitized
         # program opens and closes its windows: that run, and only that, is
         # played once more on a fresh mutter.
-        for tentativa in 1 2; do
-            status=0
-            MORVANTIS_TMP_PROPRIO=1 "${propria[@]}" "$0" "$wm" "$@" || status=$?
-            if [ "$status" -ne 75 ] || [ "$tentativa" -eq 2 ]; then
-                exit "$status"
-            fi
-            echo "mutter died of an X error of its own: once more" >&2
-        done
+        status=0
+        MORVANTIS_TMP_PROPRIO=1 "${propria[@]}" "$0" "$wm" "$@" || status=$?
+        [ "$status" -eq 75 ] || exit "$status"
+        echo "mutter died of an X error of its own: once more" >&2
+        MORVANTIS_TMP_PROPRIO=1 exec "${propria[@]}" "$0" "$wm" "$@"
     fi
     # The machine's /tmp stays in sight at /mnt (in this namespace only), and
     # a checkout or build under it that the test runs from is put back.
@@ -109,9 +106,7 @@ mutter)
             status=$?
             echo "--- mutter, last lines:" >&2
             tail -n 40 "$XDG_RUNTIME_DIR/mutter.log" >&2
-            if grep -q "mutter.* received an X Window System error" "$XDG_RUNTIME_DIR/mutter.log"; then
-                exit 75
-            fi
+            grep -q "mutter.* received an X Window System error" "$XDG_RUNTIME_DIR/mutter.log" && exit 75
             exit $status
         }
     ' bash "$@"
