@@ -120,11 +120,16 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 WEB_TESTS := $(wildcard tests/web/*.test.mjs)
 
 WEB_MOTORES ?= chromium firefox webkit
+# A run ends with its last test, even when a failed one left a server or a
+# browser open, and a stuck one fails an engine's run in minutes (each takes
+# about one here).
+WEB_TEMPO_MAXIMO ?= 600
 
 web-test: web tests/web/node_modules/.package-lock.json
 	@falhas=; for motor in $(WEB_MOTORES); do \
 		inicio=$$(date +%s); \
-		MORVANTIS_MOTOR=$$motor node --test $(WEB_TESTS) || falhas="$$falhas $$motor"; \
+		MORVANTIS_MOTOR=$$motor timeout -k 30 $(WEB_TEMPO_MAXIMO) \
+			node --test --test-force-exit $(WEB_TESTS) || falhas="$$falhas $$motor"; \
 		echo "# $$motor: $$(( $$(date +%s) - inicio )) s"; \
 	done; \
 	[ -z "$$falhas" ] || { echo "web-test failed in:$$falhas" >&2; exit 1; }

@@ -271,11 +271,12 @@ export function servidorENavegador() {
   return ambiente;
 }
 
-// A page at the entry window, ready to play.
-export async function abrir(navegador, url, viewport = { width: 1024, height: 768 }) {
+// A page at the entry window, ready to play: once loaded, or with `ate`
+// "domcontentloaded" while its pictures may still be on their way.
+export async function abrir(navegador, url, viewport = { width: 1024, height: 768 }, ate = "load") {
   const pagina = await navegador.newPage();
   await pagina.setViewport(viewport);
-  await pagina.goto(url);
+  await pagina.goto(url, { waitUntil: ate });
   await pagina.waitForSelector("html[data-pronto]");
   return pagina;
 }
